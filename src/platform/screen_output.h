@@ -1,0 +1,31 @@
+// The real window's side of the player: shows the finished 800 × 600 screen,
+// sets the mouse pointer, and hands over input. The SDL backend implements
+// it; headless play has none.
+#pragma once
+
+#include <optional>
+
+#include "platform/image.h"
+#include "platform/input_event.h"
+
+namespace qvl {
+
+class ScreenOutput {
+ public:
+  virtual ~ScreenOutput() = default;
+
+  // Shows a finished screen (800 × 600) in the window, scaled to fit.
+  virtual void Present(const Image& screen) = 0;
+
+  // Uses a picture as the mouse pointer, its hot spot at (hot_x, hot_y).
+  virtual void SetPointer(const Image& picture, int hot_x, int hot_y) = 0;
+
+  // The next input, waiting at most `timeout_ms` (0: do not wait).
+  virtual std::optional<InputEvent> NextInput(int timeout_ms) = 0;
+
+  virtual void SetFullscreen(bool on) = 0;
+  virtual bool IsFullscreen() const = 0;
+  virtual void SetTitle(const std::string& title) = 0;
+};
+
+}  // namespace qvl

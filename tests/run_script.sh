@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs one play script with `qvl run` and compares its output with the
+# expected transcript. A line "# exit: N" in the script sets the expected
+# exit status (0 when absent); "# args: ..." adds options to `qvl run`.
+set -uo pipefail
+qvl="$1" game="$2" script="$3" expected="$4"
+
+want_exit=$(sed -n 's/^# exit: *\([0-9]*\).*/\1/p' "$script" | head -n 1)
+want_exit=${want_exit:-0}
+args=$(sed -n 's/^# args: *//p' "$script" | head -n 1)
+
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+# shellcheck disable=SC2086
+"$qvl" run "$game" "$script" $args >"$out" 2>&1
+got_exit=$?
+
+status=0
+if [ "$got_exit" -ne "$want_exit" ]; then
+  echo "exit status $got_exit, expected $want_exit"
+  status=1
+fi
+if [ ! -f "$expected" ]; then
+  echo "no expected transcript $expected; the run printed:"
+  cat "$out"
+  exit 1
+fi
+if ! diff -u "$expected" "$out"; then
+  status=1
+fi
+exit $status
