@@ -2,9 +2,15 @@
 // them from scripts.
 #include <CLI/CLI.hpp>
 
+#include "tools/commands.h"
+
 int main(int argc, char** argv) {
   CLI::App app{"qvl: build, dump and play Quorvel games"};
   app.require_subcommand(1);
+  int exit_code = 0;
+  qvl::tools::AddBuildCommand(app, exit_code);
+  qvl::tools::AddDumpCommand(app, exit_code);
+  qvl::tools::AddRunCommand(app, exit_code);
   CLI11_PARSE(app, argc, argv);
-  return 0;
+  return exit_code;
 }
