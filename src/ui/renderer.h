@@ -1,0 +1,34 @@
+// Paints a display list onto the 800 × 600 screen image: pictures, fills,
+// outlines and text, clipped and blended, the same for the window and for
+// screenshots.
+#pragma once
+
+#include <memory>
+
+#include "platform/image.h"
+#include "ui/display_list.h"
+
+namespace qvl::ui {
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+
+class Renderer {
+ public:
+  Renderer();
+  ~Renderer();
+  Renderer(const Renderer&) = delete;
+  Renderer& operator=(const Renderer&) = delete;
+
+  // Paints `list` back to front over `screen` (which it first clears to black).
+  void Paint(const DisplayList& list, Image& screen);
+
+  // The size `text` takes in `style` (for captions that size themselves).
+  Rect MeasureText(const std::string& text_utf8, const TextStyle& style);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace qvl::ui
