@@ -1,15 +1,23 @@
-// qvl build: not written yet.
-#include <cstdio>
+// qvl build GAME.toml OUTDIR: builds a game's data files from its text.
+#include <iostream>
+#include <memory>
+#include <string>
 
 #include "tools/commands.h"
+#include "tools/game_format.h"
 
 namespace qvl::tools {
 
 void AddBuildCommand(CLI::App& app, int& exit_code) {
-  app.add_subcommand("build", "(not available yet)")->callback([&exit_code] {
-    std::fprintf(stderr, "qvl build: not available yet\n");
-    exit_code = 2;
-  });
+  struct Options {
+    std::string toml_file;
+    std::string out_dir;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App* build = app.add_subcommand("build", "Build a game's data files from its TOML text");
+  build->add_option("GAME.toml", options->toml_file, "The game text")->required();
+  build->add_option("OUTDIR", options->out_dir, "The game folder to write (its resource/ is filled)")->required();
+  build->callback([options, &exit_code] { exit_code = BuildGame(options->toml_file, options->out_dir, std::cerr); });
 }
 
 }  // namespace qvl::tools

@@ -1,0 +1,142 @@
+// Game folders on disk: reading and writing the data files under
+// resource/, copying pictures and sounds, and the build and dump commands'
+// whole runs.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "data/record_file.h"
+#include "platform/paths.h"
+#include "tools/game_format.h"
+#include "tools/game_format_files.h"
+
+namespace qvl::tools {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadWholeFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw GameFormatError(path.string() + ": cannot be read");
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) throw GameFormatError(path.string() + ": cannot be read");
+  return bytes.str();
+}
+
+// Writes `bytes` beside `target` under a temporary name; returns that name.
+fs::path WriteTemporary(const fs::path& target, const std::string& bytes) {
+  fs::path temp = target;
+  temp += ".qvl-new";
+  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    std::error_code ec;
+    fs::remove(temp, ec);
+    throw GameFormatError(target.string() + ": cannot be written");
+  }
+  return temp;
+}
+
+// Replaces `target` by a file holding `bytes`, never leaving it half written.
+void ReplaceFile(const fs::path& target, const std::string& bytes) {
+  fs::path temp = WriteTemporary(target, bytes);
+  std::error_code ec;
+  fs::rename(temp, target, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    throw GameFormatError(target.string() + ": cannot be written");
+  }
+}
+
+std::string GamePath(const fs::path& dir, const std::string& rest) { return dir.string() + "/" + rest; }
+
+}  // namespace
+
+GameData ReadGameFolder(const fs::path& game_dir) {
+  std::error_code ec;
+  if (!fs::is_directory(game_dir, ec)) throw GameFormatError(game_dir.string() + ": no such folder");
+  PathResolver resolver;
+  GameData game;
+  bool any = false;
+  for (const format::DataFile& file : format::DataFiles()) {
+    auto path = resolver.Find(GamePath(game_dir, std::string("resource/") + file.file_name));
+    if (!path || !fs::is_regular_file(*path, ec)) continue;
+    game.*file.bytes = ReadWholeFile(*path);
+    any = true;
+  }
+  if (!any) {
+    throw GameFormatError(game_dir.string() + ": no game data files (resource/Quorvel1.dat ... Quorvel5.dat)");
+  }
+  return game;
+}
+
+void WriteGameFolder(const GameData& game, const fs::path& out_dir) {
+  PathResolver resolver;
+  std::error_code ec;
+  fs::path resource = resolver.ForWriting(GamePath(out_dir, "resource"));
+  fs::create_directories(resource, ec);
+  if (!fs::is_directory(resource, ec)) throw GameFormatError(resource.string() + ": cannot create the folder");
+  std::vector<std::pair<fs::path, fs::path>> written;  // temporary → target
+  try {
+    for (const format::DataFile& file : format::DataFiles()) {
+      fs::path target = resolver.ForWriting(GamePath(out_dir, std::string("resource/") + file.file_name));
+      written.emplace_back(WriteTemporary(target, game.*file.bytes), target);
+    }
+  } catch (const GameFormatError&) {
+    for (const auto& [temp, target] : written) fs::remove(temp, ec);
+    throw;
+  }
+  for (const auto& [temp, target] : written) {
+    fs::rename(temp, target, ec);
+    if (ec) throw GameFormatError(target.string() + ": cannot be written");
+  }
+}
+
+void CopyGameResources(const fs::path& source_dir, const fs::path& out_dir) {
+  PathResolver resolver;
+  std::error_code ec;
+  for (const char* folder : {"resource/gfx", "resource/mmedia"}) {
+    auto source = resolver.Find(GamePath(source_dir, folder));
+    if (!source || !fs::is_directory(*source, ec)) continue;
+    fs::path target = resolver.ForWriting(GamePath(out_dir, folder));
+    fs::create_directories(target, ec);
+    fs::copy(*source, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+    if (ec) throw GameFormatError(source->string() + ": cannot copy to " + target.string() + ": " + ec.message());
+  }
+}
+
+int BuildGame(const fs::path& toml_file, const fs::path& out_dir, std::ostream& errors) {
+  try {
+    GameData game = ParseGame(ReadWholeFile(toml_file), toml_file.string());
+    CopyGameResources(toml_file.parent_path().empty() ? fs::path(".") : toml_file.parent_path(), out_dir);
+    WriteGameFolder(game, out_dir);
+    return 0;
+  } catch (const GameFormatError& e) {
+    errors << e.what() << '\n';
+  } catch (const fs::filesystem_error& e) {
+    errors << e.what() << '\n';
+  }
+  return 1;
+}
+
+int DumpGameFolder(const fs::path& game_dir, const fs::path& output_file, std::ostream& out, std::ostream& errors) {
+  try {
+    std::string text = DumpGame(ReadGameFolder(game_dir));
+    if (output_file.empty()) {
+      out << text;
+    } else {
+      ReplaceFile(output_file, text);
+    }
+    return 0;
+  } catch (const GameFormatError& e) {
+    errors << e.what() << '\n';
+  } catch (const fs::filesystem_error& e) {
+    errors << e.what() << '\n';
+  }
+  return 1;
+}
+
+}  // namespace qvl::tools
