@@ -1,0 +1,159 @@
+#include "ui/renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/text_raster.h"
+#include "ui/blit.h"
+#include "ui/embedded_assets.h"
+#include "ui/text_layout.h"
+
+namespace qvl::ui {
+namespace {
+
+// Captions drawn for the last screens are kept; beyond this many, those
+// not drawn on the latest screen are let go.
+constexpr size_t kKeptCaptions = 400;
+
+// The game's fonts are all shown with the one shipped font; a point is
+// 96/72 screen pixels, as on the display the games were made for.
+FontSpec FontFor(const TextStyle& style) {
+  FontSpec spec;
+  spec.pixel_size = std::max(1, static_cast<int>(std::lround(style.size_pt * 96.0 / 72.0)));
+  spec.bold = style.bold;
+  spec.italic = style.italic;
+  spec.underline = style.underline;
+  return spec;
+}
+
+struct LaidLine {
+  int x = 0;  // from the box's left
+  int y = 0;  // from the box's top
+  Image pixels;
+};
+
+// A caption ready to draw: its lines already rasterised and placed.
+struct LaidCaption {
+  std::vector<LaidLine> lines;
+  uint64_t last_painted = 0;
+};
+
+std::string CaptionKey(const DrawStep& step) {
+  const TextStyle& s = step.style;
+  std::string key;
+  key.reserve(step.text.size() + s.font_name.size() + 48);
+  key += std::to_string(s.size_pt) + '|' + (s.bold ? 'b' : '-') + (s.italic ? 'i' : '-') +
+         (s.underline ? 'u' : '-') + (s.word_wrap ? 'w' : '-') + std::to_string(static_cast<int>(s.align)) + '|' +
+         std::to_string(step.rect.width) + '|' + std::to_string(step.colour) + '|' + s.font_name + '|' + step.text;
+  return key;
+}
+
+}  // namespace
+
+struct Renderer::Impl {
+  Impl() : raster(EmbeddedFont()) {}
+
+  const LaidCaption& Caption(const DrawStep& step) {
+    auto [it, added] = captions.try_emplace(CaptionKey(step));
+    LaidCaption& caption = it->second;
+    caption.last_painted = paint_count;
+    if (added) caption.lines = LayOut(step);
+    return caption;
+  }
+
+  std::vector<LaidLine> LayOut(const DrawStep& step) {
+    const FontSpec font = FontFor(step.style);
+    const auto measure = [&](std::string_view piece) { return raster.Width(font, piece); };
+    const int line_height = raster.LineHeight(font);
+    std::vector<LaidLine> laid;
+    int y = 0;
+    for (const std::string& line : WrapText(step.text, step.rect.width, step.style.word_wrap, measure)) {
+      LaidLine out;
+      out.y = y;
+      y += line_height;
+      if (line.empty()) continue;
+      out.pixels = raster.Render(font, line, step.colour);
+      switch (step.style.align) {
+        case Align::kLeft: out.x = 0; break;
+        case Align::kCentre: out.x = (step.rect.width - out.pixels.width) / 2; break;
+        case Align::kRight: out.x = step.rect.width - out.pixels.width; break;
+      }
+      laid.push_back(std::move(out));
+    }
+    return laid;
+  }
+
+  void PaintText(const DrawStep& step, Image& screen) {
+    if ((step.colour >> 24) == 0 || step.text.empty()) return;
+    const Rect clip = Intersect(step.clip, step.rect);
+    if (clip.width <= 0 || clip.height <= 0) return;
+    for (const LaidLine& line : Caption(step).lines) {
+      DrawImage(screen, line.pixels, step.rect.left + line.x, step.rect.top + line.y, clip);
+    }
+  }
+
+  void PaintPicture(const DrawStep& step, Image& screen) {
+    if (!step.picture || step.picture->frames.empty()) return;
+    const int frame = std::clamp(step.frame, 0, step.picture->FrameCount() - 1);
+    const Image& image = step.picture->frames[static_cast<size_t>(frame)].image;
+    if (step.stretch) {
+      DrawImageStretched(screen, image, step.rect, step.clip);
+    } else {
+      DrawImage(screen, image, step.rect.left, step.rect.top, step.clip);
+    }
+  }
+
+  static void PaintOutline(const DrawStep& step, Image& screen) {
+    const Rect& r = step.rect;
+    const int b = std::min({step.border, r.width, r.height});
+    if (b <= 0) return;
+    FillRect(screen, Rect{r.left, r.top, r.width, b}, step.colour, step.clip);
+    FillRect(screen, Rect{r.left, r.Bottom() - b, r.width, b}, step.colour, step.clip);
+    FillRect(screen, Rect{r.left, r.top + b, b, r.height - 2 * b}, step.colour, step.clip);
+    FillRect(screen, Rect{r.Right() - b, r.top + b, b, r.height - 2 * b}, step.colour, step.clip);
+  }
+
+  void ForgetOldCaptions() {
+    if (captions.size() <= kKeptCaptions) return;
+    std::erase_if(captions, [&](const auto& entry) { return entry.second.last_painted != paint_count; });
+  }
+
+  TextRaster raster;
+  std::unordered_map<std::string, LaidCaption> captions;
+  uint64_t paint_count = 0;
+};
+
+Renderer::Renderer() : impl_(std::make_unique<Impl>()) {}
+
+Renderer::~Renderer() = default;
+
+void Renderer::Paint(const DisplayList& list, Image& screen) {
+  if (screen.width != kScreenWidth || screen.height != kScreenHeight) {
+    screen = Image(kScreenWidth, kScreenHeight);
+  }
+  std::fill(screen.pixels.begin(), screen.pixels.end(), 0xFF000000u);
+  ++impl_->paint_count;
+  for (const DrawStep& step : list) {
+    switch (step.op) {
+      case DrawStep::Op::kFill: FillRect(screen, step.rect, step.colour, step.clip); break;
+      case DrawStep::Op::kOutline: Impl::PaintOutline(step, screen); break;
+      case DrawStep::Op::kPicture: impl_->PaintPicture(step, screen); break;
+      case DrawStep::Op::kText: impl_->PaintText(step, screen); break;
+    }
+  }
+  impl_->ForgetOldCaptions();
+}
+
+Rect Renderer::MeasureText(const std::string& text_utf8, const TextStyle& style) {
+  const FontSpec font = FontFor(style);
+  const auto measure = [&](std::string_view piece) { return impl_->raster.Width(font, piece); };
+  const std::vector<std::string> lines = WrapText(text_utf8, 0, false, measure);
+  int width = 0;
+  for (const std::string& line : lines) width = std::max(width, measure(line));
+  return Rect{0, 0, width, static_cast<int>(lines.size()) * impl_->raster.LineHeight(font)};
+}
+
+}  // namespace qvl::ui

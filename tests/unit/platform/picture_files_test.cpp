@@ -1,0 +1,190 @@
+// Picture files: every frame of an animated GIF as a browser shows it,
+// still pictures, pointers with their hot spot, and the errors for files
+// that are missing or broken.
+#include "platform/picture_files.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/runtime_error.h"
+
+namespace qvl {
+namespace {
+
+const std::filesystem::path kPictures = std::filesystem::path(QVL_TEST_SOURCE_DIR) / "fixtures" / "pictures";
+
+constexpr uint32_t kRed = 0xFFFF0000;
+constexpr uint32_t kBlue = 0xFF0000FF;
+constexpr uint32_t kGreen = 0xFF00FF00;
+constexpr uint32_t kYellow = 0xFFFFFF00;
+constexpr uint32_t kClear = 0x00000000;
+
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    path_ = std::filesystem::temp_directory_path() /
+            ("qvl_pictures_" + std::to_string(reinterpret_cast<uintptr_t>(this)) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path_); }
+
+  std::filesystem::path Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    const auto file = path_ / name;
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return file;
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+int ErrorNumberOf(const std::function<void()>& load) {
+  try {
+    load();
+  } catch (const RuntimeError& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+TEST(AnimatedGif, GivesEveryFrameWithItsDelay) {
+  const PictureRef gif = LoadPictureFile(kPictures / "disposal.gif");
+  EXPECT_EQ(gif->width, 20);
+  EXPECT_EQ(gif->height, 20);
+  ASSERT_EQ(gif->FrameCount(), 4);
+  EXPECT_EQ(gif->frames[0].delay_ms, 100);
+  EXPECT_EQ(gif->frames[1].delay_ms, 200);
+  EXPECT_EQ(gif->frames[2].delay_ms, 300);
+  EXPECT_EQ(gif->frames[3].delay_ms, 100) << "a frame without a delay shows for 100 ms";
+  for (const Frame& f : gif->frames) {
+    EXPECT_EQ(f.image.width, 20);
+    EXPECT_EQ(f.image.height, 20);
+  }
+}
+
+TEST(AnimatedGif, ComposesFramesAsABrowserShowsThem) {
+  const PictureRef gif = LoadPictureFile(kPictures / "disposal.gif");
+  ASSERT_EQ(gif->FrameCount(), 4);
+  const Image& f1 = gif->frames[0].image;
+  const Image& f2 = gif->frames[1].image;
+  const Image& f3 = gif->frames[2].image;
+  const Image& f4 = gif->frames[3].image;
+
+  EXPECT_EQ(f1.At(2, 2), kRed);
+  // The blue square lies over the red frame, which stays around it.
+  EXPECT_EQ(f2.At(2, 2), kBlue);
+  EXPECT_EQ(f2.At(12, 12), kRed);
+  // The blue square's area was cleared to transparent, not to a colour.
+  EXPECT_EQ(f3.At(2, 2), kClear);
+  EXPECT_EQ(f3.At(12, 12), kGreen);
+  EXPECT_EQ(f3.At(15, 2), kRed);
+  // The green square asked for the picture before it to be put back.
+  EXPECT_EQ(f4.At(12, 12), kRed);
+  EXPECT_EQ(f4.At(2, 2), kClear);
+  EXPECT_EQ(f4.At(1, 17), kYellow);
+}
+
+TEST(AnimatedGif, TransparentColourBecomesSeeThrough) {
+  const PictureRef gif = LoadPictureFile(kPictures / "transparent.gif");
+  ASSERT_EQ(gif->FrameCount(), 1);
+  EXPECT_EQ(gif->frames[0].image.At(2, 2), kRed);
+  EXPECT_EQ(gif->frames[0].image.At(15, 5) >> 24, 0u);
+}
+
+TEST(StillPicture, BmpKeepsItsPixels) {
+  const PictureRef bmp = LoadPictureFile(kPictures / "still.bmp");
+  ASSERT_EQ(bmp->FrameCount(), 1);
+  EXPECT_EQ(bmp->width, 8);
+  EXPECT_EQ(bmp->height, 6);
+  EXPECT_EQ(bmp->frames[0].image.At(0, 0), kRed);
+  EXPECT_EQ(bmp->frames[0].image.At(7, 5), kBlue);
+}
+
+TEST(StillPicture, JpegDecodesCloseToItsColour) {
+  const PictureRef jpg = LoadPictureFile(kPictures / "still.jpg");
+  ASSERT_EQ(jpg->FrameCount(), 1);
+  EXPECT_EQ(jpg->width, 64);
+  EXPECT_EQ(jpg->height, 48);
+  const uint32_t p = jpg->frames[0].image.At(30, 20);
+  EXPECT_EQ(p >> 24, 0xFFu);
+  EXPECT_NEAR(static_cast<int>((p >> 16) & 0xFF), 40, 4);
+  EXPECT_NEAR(static_cast<int>((p >> 8) & 0xFF), 120, 4);
+  EXPECT_NEAR(static_cast<int>(p & 0xFF), 200, 4);
+}
+
+TEST(PictureErrors, MissingFileIsFileNotFound) {
+  EXPECT_EQ(ErrorNumberOf([] { LoadPictureFile(kPictures / "no_such_picture.gif"); }), 53);
+  EXPECT_EQ(ErrorNumberOf([] { LoadPointerFile(kPictures / "no_such_pointer.cur"); }), 53);
+  EXPECT_EQ(ErrorNumberOf([] { LoadPictureFile(kPictures); }), 53) << "a folder is not a picture";
+}
+
+TEST(PictureErrors, TruncatedOrGarbageIsInvalidPicture) {
+  ScratchFolder scratch;
+  for (const char* name : {"disposal.gif", "still.bmp", "still.jpg"}) {
+    std::vector<uint8_t> bytes = ReadBytes(kPictures / name);
+    bytes.resize(bytes.size() / 2);
+    const auto cut = scratch.Write(std::string("cut_") + name, bytes);
+    EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(cut); }), 481) << name << " cut in half";
+  }
+  const auto empty = scratch.Write("empty.jpg", {});
+  EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(empty); }), 481);
+  const auto text = scratch.Write("text.gif", {'h', 'e', 'l', 'l', 'o'});
+  EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(text); }), 481);
+  // A block that is neither an image, an extension nor the end.
+  std::vector<uint8_t> bad_gif = ReadBytes(kPictures / "disposal.gif");
+  const size_t table = (bad_gif[10] & 0x80) ? 3u * (2u << (bad_gif[10] & 0x07)) : 0u;
+  bad_gif[13 + table] = 0x77;
+  EXPECT_EQ(ErrorNumberOf([&] { DecodePicture(bad_gif); }), 481);
+}
+
+TEST(PointerFile, CursorGivesItsHotSpot) {
+  std::vector<uint8_t> cur = ReadBytes(kPictures / "pointer.ico");
+  ASSERT_GE(cur.size(), 22u);
+  cur[2] = 2;  // a cursor, not an icon
+  cur[6 + 4] = 5;  // hot spot x
+  cur[6 + 6] = 9;  // hot spot y
+  cur[6 + 5] = cur[6 + 7] = 0;
+  ScratchFolder scratch;
+  const PointerPicture pointer = LoadPointerFile(scratch.Write("arrow.cur", cur));
+  ASSERT_TRUE(pointer.picture);
+  EXPECT_EQ(pointer.picture->width, 32);
+  EXPECT_EQ(pointer.hot_x, 5);
+  EXPECT_EQ(pointer.hot_y, 9);
+}
+
+TEST(PointerFile, OtherPicturesPointWithTheirTopLeftCorner) {
+  const PointerPicture icon = LoadPointerFile(kPictures / "pointer.ico");
+  EXPECT_EQ(icon.picture->width, 32);
+  EXPECT_EQ(icon.hot_x, 0);
+  EXPECT_EQ(icon.hot_y, 0);
+  const PointerPicture gif = LoadPointerFile(kPictures / "transparent.gif");
+  EXPECT_EQ(gif.hot_x, 0);
+  EXPECT_EQ(gif.hot_y, 0);
+}
+
+TEST(Screenshot, PngKeepsEveryPixel) {
+  Image image(7, 5, 0xFF102030);
+  image.At(3, 2) = 0xFFFFFFFF;
+  image.At(0, 4) = 0x80FF0000;
+  ScratchFolder scratch;
+  const auto file = scratch.path() / "shot.png";
+  ASSERT_TRUE(SavePng(image, file));
+  const PictureRef back = LoadPictureFile(file);
+  ASSERT_EQ(back->FrameCount(), 1);
+  EXPECT_EQ(back->frames[0].image.pixels, image.pixels);
+  EXPECT_FALSE(SavePng(image, scratch.path() / "no_folder" / "shot.png"));
+}
+
+}  // namespace
+}  // namespace qvl
