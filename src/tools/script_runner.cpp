@@ -1,0 +1,544 @@
+#include "tools/script_runner.h"
+
+#include <algorithm>
+#include <cctype>
+#include <deque>
+#include <optional>
+#include <sstream>
+
+#include "platform/cp1252.h"
+#include "platform/picture_files.h"
+#include "platform/runtime_error.h"
+#include "platform/text_numbers.h"
+#include "ui/list_box.h"
+#include "ui/simple_controls.h"
+#include "ui/text_box.h"
+#include "ui/window.h"
+
+namespace qvl::tools {
+
+namespace {
+
+// Ends the run from inside whatever wait the program is in.
+struct StopRun {
+  int status;
+};
+
+// How long `ready` waits when the script does not say.
+constexpr long long kDefaultReadyMs = 600000;
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (c < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", c);
+          out += buf;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+// Line breaks of a message box text written as \n, so a box is one line.
+std::string OneLine(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      out += "\\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (text[i] == '\n') {
+      out += "\\n";
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+ui::Rect Intersect(const ui::Rect& a, const ui::Rect& b) {
+  const int left = std::max(a.left, b.left);
+  const int top = std::max(a.top, b.top);
+  const int right = std::min(a.Right(), b.Right());
+  const int bottom = std::min(a.Bottom(), b.Bottom());
+  return ui::Rect{left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
+
+// A window, or a control on it, named by the script.
+struct Target {
+  ui::Window* window = nullptr;
+  ui::Control* control = nullptr;
+};
+
+class Runner : public ui::IdleSource {
+ public:
+  Runner(const std::vector<ScriptCommand>& commands, const RunOptions& options, std::ostream& out,
+         std::ostream& err)
+      : commands_(commands), options_(options), out_(out), err_(err) {}
+
+  ~Runner() override {
+    if (host_) host_->runtime().loop().SetIdleSource(nullptr);
+  }
+
+  int Run(const HostFactory& make_host) {
+    HostHooks hooks;
+    hooks.real_time = options_.real_time;
+    if (options_.trace) hooks.trace = [this](const std::string& line) { Print(line); };
+    hooks.on_message_box = [this](const std::string& title, const std::string& text, MsgAnswer answer) {
+      Print("MSGBOX " + title + " | " + OneLine(text) + " -> " + AnswerName(answer));
+    };
+    try {
+      host_ = make_host(hooks);
+    } catch (const HostError& error) {
+      err_ << "qvl run: " << error.what() << "\n";
+      return run_exit::kBadInput;
+    }
+    if (!host_) {
+      err_ << "qvl run: there is no game to play\n";
+      return run_exit::kBadInput;
+    }
+    ui::EventLoop& loop = host_->runtime().loop();
+    loop.SetIdleSource(this);
+    try {
+      host_->Start();
+      loop.WaitUntil([this] { return host_->Ended(); }, ui::WaitKind::kMain);
+      Ended();
+    } catch (const StopRun& stop) {
+      return stop.status;
+    } catch (const ui::ProgramEnded&) {
+      FlushLog();
+      out_ << "END\n";
+      return status_;
+    } catch (const ui::Hang& hang) {
+      FlushLog();
+      err_ << "qvl run: " << Where() << "the player hung: " << hang.what() << "\n";
+      return run_exit::kHung;
+    } catch (const RuntimeError& error) {
+      FlushLog();
+      err_ << "qvl run: " << Where() << "the player stopped on run-time error " << error.number() << ": "
+           << error.description() << "\n";
+      return run_exit::kHung;
+    }
+    return status_;
+  }
+
+  // The loop has nothing to do: the script acts.
+  void Idle(ui::EventLoop& loop) override {
+    FlushLog();
+    if (host_->Ended()) Ended();
+    if (pending_ != Pending::kNone && ContinuePending(loop)) return;
+    while (!steps_.empty()) {
+      auto step = std::move(steps_.front());
+      steps_.pop_front();
+      if (step()) return;
+    }
+    while (next_ < commands_.size()) {
+      current_ = &commands_[next_++];
+      if (Execute(*current_, loop)) return;
+      if (pending_ != Pending::kNone && ContinuePending(loop)) return;
+    }
+    ScriptDone(loop);
+  }
+
+ private:
+  enum class Pending { kNone, kWait, kReady };
+
+  ui::Runtime& rt() { return host_->runtime(); }
+
+  // ---- output
+
+  void FlushLog() {
+    if (!host_) return;
+    for (auto& line : host_->TakeLogLines()) {
+      out_ << "LOG " << line << "\n";
+      log_since_expect_.push_back(std::move(line));
+    }
+  }
+
+  void Print(const std::string& line) {
+    FlushLog();
+    out_ << line << "\n";
+  }
+
+  std::string Where() const {
+    return current_ != nullptr ? "line " + std::to_string(current_->line) + ": " : std::string();
+  }
+
+  [[noreturn]] void BadInput(const std::string& message) {
+    FlushLog();
+    err_ << "qvl run: " << Where() << message << "\n";
+    throw StopRun{run_exit::kBadInput};
+  }
+
+  [[noreturn]] void Hung(const std::string& message) {
+    FlushLog();
+    err_ << "qvl run: " << Where() << message << "\n";
+    throw StopRun{run_exit::kHung};
+  }
+
+  [[noreturn]] void Ended() {
+    Print("END");
+    throw StopRun{status_};
+  }
+
+  // The script has run out. A wait of the game that nothing can end is a hang.
+  [[noreturn]] void ScriptDone(ui::EventLoop& loop) {
+    const bool game_waits = std::count(loop.Waits().begin(), loop.Waits().end(), ui::WaitKind::kGame) > 0;
+    if (loop.IsVirtual() && game_waits && !loop.scheduler().NextDue() && !loop.HasPendingWork()) {
+      Hung("the player hung: it waits for something that nothing can bring");
+    }
+    throw StopRun{status_};
+  }
+
+  // ---- waiting
+
+  bool Ready(ui::EventLoop& loop) const {
+    for (ui::WaitKind kind : loop.Waits()) {
+      if (kind == ui::WaitKind::kGame) return false;
+    }
+    return !loop.HasPendingWork() && !host_->BusyPointerShows();
+  }
+
+  // Carries on a `wait` or `ready`; true while it goes on.
+  bool ContinuePending(ui::EventLoop& loop) {
+    const int64_t now = loop.NowMs();
+    if (pending_ == Pending::kWait) {
+      if (now >= until_) {
+        pending_ = Pending::kNone;
+        return false;
+      }
+      loop.PassTime(until_);
+      return true;
+    }
+    // ready
+    if (Ready(loop)) {
+      pending_ = Pending::kNone;
+      return false;
+    }
+    if (now >= until_) Hung("ready gave up after " + std::to_string(ready_ms_) + " ms");
+    if (loop.IsVirtual() && !loop.scheduler().NextDue() && !loop.HasPendingWork()) {
+      Hung("the player can never become ready: it waits for something that nothing can bring");
+    }
+    loop.PassTime(until_);
+    return true;
+  }
+
+  // ---- targets
+
+  Target Resolve(const std::string& text, bool window_alone_allowed) {
+    const size_t dot = text.find('.');
+    Target target;
+    const std::string window_name = text.substr(0, dot);
+    target.window = rt().windows().Find(window_name);
+    if (target.window == nullptr) BadInput("no window \"" + window_name + "\"");
+    if (dot == std::string::npos) {
+      if (!window_alone_allowed) BadInput("\"" + text + "\" is not a control (Window.Control)");
+      return target;
+    }
+    std::string control = text.substr(dot + 1);
+    int index = 0;
+    const size_t open = control.find('(');
+    if (open != std::string::npos) {
+      if (control.back() != ')') BadInput("bad target \"" + text + "\"");
+      auto number = ParseMs(std::string_view(control).substr(open + 1, control.size() - open - 2));
+      if (!number) BadInput("bad index in \"" + text + "\"");
+      index = static_cast<int>(*number);
+      control.resize(open);
+    }
+    target.control = target.window->Find(control, index);
+    if (target.control == nullptr) BadInput("no control \"" + text + "\"");
+    return target;
+  }
+
+  // Where a person clicks a control: its centre, or the first point of it
+  // that no other control covers; when it is covered all over, the centre
+  // (and the cover gets the click).
+  std::pair<int, int> PointOf(const ui::Control& control) {
+    if (!control.ShownOnScreen()) BadInput(control.window().name() + "." + control.name() + " is not shown");
+    const ui::Rect area =
+        Intersect(Intersect(control.ScreenRect(), control.ScreenClip()), ui::Rect{0, 0, 800, 600});
+    if (area.width == 0 || area.height == 0) {
+      BadInput(control.window().name() + "." + control.name() + " is not on the screen");
+    }
+    const int cx = area.left + area.width / 2;
+    const int cy = area.top + area.height / 2;
+    auto& windows = rt().windows();
+    if (windows.HitTest(cx, cy).control == &control) return {cx, cy};
+    for (int y = area.top; y < area.Bottom(); ++y) {
+      for (int x = area.left; x < area.Right(); ++x) {
+        if (windows.HitTest(x, y).control == &control) return {x, y};
+      }
+    }
+    return {cx, cy};
+  }
+
+  std::pair<int, int> PointOf(const ScriptCommand& c) {
+    if (c.args.size() == 2) return {static_cast<int>(*ParseMs(c.args[0])), static_cast<int>(*ParseMs(c.args[1]))};
+    Target target = Resolve(c.args[0], false);
+    return PointOf(*target.control);
+  }
+
+  // ---- input
+
+  void Push(InputEvent event) { rt().loop().PushInput(std::move(event)); }
+
+  void MouseAt(InputKind kind, int x, int y, MouseButton button = MouseButton::kNone) {
+    InputEvent event;
+    event.kind = kind;
+    event.x = x;
+    event.y = y;
+    event.button = button;
+    Push(std::move(event));
+  }
+
+  void Click(std::pair<int, int> point, MouseButton button) {
+    MouseAt(InputKind::kMouseMove, point.first, point.second);
+    MouseAt(InputKind::kMouseDown, point.first, point.second, button);
+    MouseAt(InputKind::kMouseUp, point.first, point.second, button);
+  }
+
+  void KeyDown(int code, bool shift) {
+    InputEvent event;
+    event.kind = InputKind::kKeyDown;
+    event.key = code;
+    event.shift = shift;
+    Push(std::move(event));
+  }
+
+  void TypeText(const std::string& utf8) {
+    InputEvent text;
+    text.kind = InputKind::kText;
+    text.text = utf8;
+    Push(std::move(text));
+  }
+
+  // The keys of a text, one after another: each key goes down and types
+  // its character.
+  void TypeKeys(const std::string& utf8) {
+    for (unsigned char c : Utf8ToCp1252(utf8)) {
+      const bool upper = std::isupper(c) != 0;
+      const int code = std::isalpha(c) ? std::toupper(c) : c;
+      KeyDown(code, upper);
+      TypeText(Cp1252ToUtf8(std::string(1, static_cast<char>(c))));
+    }
+  }
+
+  // ---- queries
+
+  std::string QueryText(const std::vector<std::string>& query) const {
+    std::string text;
+    for (const auto& part : query) text += (text.empty() ? "" : " ") + part;
+    return text;
+  }
+
+  std::string Answer(const std::vector<std::string>& query) {
+    const std::string& name = query[0];
+    const std::vector<std::string> args(query.begin() + 1, query.end());
+    if (name == "visible" || name == "caption") {
+      if (args.size() != 1) BadInput(name + " takes one target");
+      Target target = Resolve(args[0], true);
+      if (name == "visible") {
+        const bool shown = target.control != nullptr ? target.control->ShownOnScreen() : target.window->visible();
+        return shown ? "true" : "false";
+      }
+      return Cp1252ToUtf8(CaptionOf(target));
+    }
+    if (name == "window") {
+      if (args.size() != 1) BadInput("window takes one window name");
+      Target target = Resolve(args[0], true);
+      if (target.control != nullptr) BadInput("window takes a window name, not a control");
+      return target.window->visible() ? "true" : "false";
+    }
+    auto answer = host_->Query(name, args);
+    if (!answer) BadInput("unknown query \"" + QueryText(query) + "\"");
+    return *answer;
+  }
+
+  std::string CaptionOf(const Target& target) {
+    if (target.control == nullptr) return target.window->caption();
+    ui::Control* c = target.control;
+    if (auto* label = dynamic_cast<ui::Label*>(c)) return label->caption();
+    if (auto* button = dynamic_cast<ui::Button*>(c)) return button->caption();
+    if (auto* check = dynamic_cast<ui::CheckBox*>(c)) return check->caption();
+    if (auto* frame = dynamic_cast<ui::Frame*>(c)) return frame->caption();
+    if (auto* text = dynamic_cast<ui::TextBox*>(c)) return text->text();
+    if (auto* list = dynamic_cast<ui::ListBox*>(c)) return list->SelectedText();
+    BadInput(c->name() + " has no caption");
+  }
+
+  void Expect(const ScriptCommand& c) {
+    if (c.args[0] == "log") {
+      const std::string& want = c.args[1];
+      const bool found = std::find(log_since_expect_.begin(), log_since_expect_.end(), want) != log_since_expect_.end();
+      std::string got = log_since_expect_.empty() ? "-" : log_since_expect_.back();
+      log_since_expect_.clear();
+      if (!found) Fail(c, "log", want, got);
+      return;
+    }
+    const std::vector<std::string> query(c.args.begin(), c.args.end() - 1);
+    const std::string& want = c.args.back();
+    const std::string got = Answer(query);
+    if (got != want) Fail(c, QueryText(query), want, got);
+  }
+
+  void Fail(const ScriptCommand& c, const std::string& query, const std::string& want, const std::string& got) {
+    Print("FAIL " + std::to_string(c.line) + ": " + query + " expected " + want + " got " + got);
+    status_ = run_exit::kFailed;
+  }
+
+  void State() {
+    std::string json = "{\"time\":" + std::to_string(rt().loop().NowMs());
+    ui::Window* active = rt().windows().active();
+    json += ",\"active\":" + (active != nullptr ? JsonString(active->name()) : std::string("null"));
+    json += ",\"windows\":[";
+    bool first = true;
+    for (ui::Window* window : rt().windows().BackToFront()) {
+      if (!window->visible()) continue;
+      json += (first ? "" : ",") + JsonString(window->name());
+      first = false;
+    }
+    json += "]";
+    for (const auto& [key, value] : host_->StateFields()) json += "," + JsonString(key) + ":" + value;
+    Print("STATE " + json + "}");
+  }
+
+  void Shot(const ScriptCommand& c) {
+    Image screen;
+    rt().DrawScreen(screen);
+    const std::filesystem::path path = options_.shots_dir.empty() ? std::filesystem::path(c.args[0])
+                                                                  : options_.shots_dir / c.args[0];
+    if (!SavePng(screen, path)) BadInput("cannot write the screenshot " + path.string());
+  }
+
+  // ---- commands
+
+  // Runs one command; true when it handed control back to the loop (input
+  // to deliver or time to pass).
+  bool Execute(const ScriptCommand& c, ui::EventLoop& loop) {
+    const std::string& name = c.name;
+    if (name == "wait") {
+      pending_ = Pending::kWait;
+      until_ = loop.NowMs() + *ParseMs(c.args[0]);
+      return false;
+    }
+    if (name == "ready") {
+      pending_ = Pending::kReady;
+      ready_ms_ = c.args.empty() ? kDefaultReadyMs : *ParseMs(c.args[0]);
+      until_ = loop.NowMs() + ready_ms_;
+      return false;
+    }
+    if (name == "move") {
+      auto [x, y] = PointOf(c);
+      MouseAt(InputKind::kMouseMove, x, y);
+      return true;
+    }
+    if (name == "click" || name == "rclick") {
+      Click(PointOf(c), name == "click" ? MouseButton::kLeft : MouseButton::kRight);
+      return true;
+    }
+    if (name == "key") {
+      const int code = *KeyCodeOfName(c.args[0]);
+      KeyDown(code, false);
+      if (std::isalnum(code)) TypeText(std::string(1, static_cast<char>(std::tolower(code))));
+      if (code == keys::kSpace) TypeText(" ");
+      return true;
+    }
+    if (name == "type") {
+      TypeKeys(c.args[0]);
+      return true;
+    }
+    if (name == "fill") {
+      Target target = Resolve(c.args[0], false);
+      auto* box = dynamic_cast<ui::TextBox*>(target.control);
+      if (box == nullptr) BadInput(c.args[0] + " is not a text box");
+      Click(PointOf(*box), MouseButton::kLeft);
+      const std::string text = c.args[1];
+      // Once the click has been handled: select everything and type over it.
+      steps_.push_back([this, box, text] {
+        box->SelectAll();
+        TypeKeys(text);
+        return true;
+      });
+      return true;
+    }
+    if (name == "choose") {
+      Target target = Resolve(c.args[0], false);
+      auto* list = dynamic_cast<ui::ListBox*>(target.control);
+      if (list == nullptr) BadInput(c.args[0] + " is not a list");
+      const auto& items = list->items();
+      auto it = std::find(items.begin(), items.end(), Utf8ToCp1252(c.args[1]));
+      if (it == items.end()) BadInput(c.args[0] + " has no entry \"" + c.args[1] + "\"");
+      PointOf(*list);  // the list itself must be shown
+      const int entry = static_cast<int>(it - items.begin());
+      // A person scrolls the entry into view first.
+      if (list->EntryRect(entry).width == 0) list->SetTopIndex(entry);
+      const ui::Rect line = list->EntryRect(entry);
+      Click({line.left + line.width / 2, line.top + line.height / 2}, MouseButton::kLeft);
+      return true;
+    }
+    if (name == "answer") {
+      QueuedMessageBoxes* boxes = rt().queued_message_boxes();
+      if (boxes == nullptr) BadInput("message boxes cannot be answered from the script here");
+      boxes->QueueAnswer(*AnswerFromName(c.args[0]));
+      return false;
+    }
+    if (name == "expect") {
+      Expect(c);
+      return false;
+    }
+    if (name == "shot") {
+      Shot(c);
+      return false;
+    }
+    if (name == "state") {
+      State();
+      return false;
+    }
+    BadInput("unknown command \"" + name + "\"");
+  }
+
+  const std::vector<ScriptCommand>& commands_;
+  const RunOptions& options_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::unique_ptr<ScriptHost> host_;
+  size_t next_ = 0;
+  const ScriptCommand* current_ = nullptr;
+  std::deque<std::function<bool()>> steps_;
+  Pending pending_ = Pending::kNone;
+  int64_t until_ = 0;
+  long long ready_ms_ = 0;
+  std::vector<std::string> log_since_expect_;
+  int status_ = run_exit::kPassed;
+};
+
+}  // namespace
+
+int RunScript(const std::vector<ScriptCommand>& commands, const HostFactory& make_host, const RunOptions& options,
+              std::ostream& out, std::ostream& err) {
+  Runner runner(commands, options, out, err);
+  const int status = runner.Run(make_host);
+  out.flush();
+  return status;
+}
+
+}  // namespace qvl::tools

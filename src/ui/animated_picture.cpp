@@ -1,0 +1,173 @@
+#include "ui/animated_picture.h"
+
+#include <memory>
+
+#include "platform/picture_files.h"
+#include "ui/event_loop.h"
+#include "ui/window.h"
+#include "ui/windows.h"
+
+namespace qvl::ui {
+
+namespace {
+
+// Frames without a usable delay show as long as browsers show them.
+constexpr int kShortestDelayMs = 20;
+constexpr int kDefaultDelayMs = 100;
+
+}  // namespace
+
+AnimatedPicture::AnimatedPicture(Window& window, std::string name, int index)
+    : Control(window, ControlKind::kAnimatedPicture, std::move(name), index),
+      frame_timer_(window.windows().scheduler()) {}
+
+void AnimatedPicture::LoadFile(const std::filesystem::path& real_path) {
+  LoadPicture(LoadPictureFile(real_path));
+}
+
+void AnimatedPicture::LoadPicture(PictureRef picture) {
+  ShowPicture(std::move(picture));
+  window().windows().loop().Post([this] {
+    if (on_loaded) on_loaded();
+  });
+}
+
+void AnimatedPicture::SetPicture(PictureRef picture) { ShowPicture(std::move(picture)); }
+
+void AnimatedPicture::ShowPicture(PictureRef picture) {
+  Stop();
+  picture_ = std::move(picture);
+  frame_pictures_.clear();
+  frame_ = 0;
+  returning_ = false;
+  if (picture_) Resize(picture_->width, picture_->height);
+  Changed();
+}
+
+void AnimatedPicture::Start() {
+  if (FrameCount() <= 1) return;
+  playing_ = true;
+  returning_ = direction_ == PlayDirection::kForwardsAndBack && frame_ == FrameCount() - 1;
+  ScheduleNextFrame();
+}
+
+void AnimatedPicture::Stop() {
+  playing_ = false;
+  frame_timer_.Stop();
+}
+
+void AnimatedPicture::SetCurrentFrame(int frame) {
+  if (frame < 0 || frame >= FrameCount() || frame == frame_) return;
+  frame_ = frame;
+  Changed();
+  if (playing_) ScheduleNextFrame();
+}
+
+void AnimatedPicture::SetSetting(int id, int value) {
+  switch (id) {
+    case kSettingDirection:
+      direction_ = value == 1   ? PlayDirection::kBackwards
+                   : value == 2 ? PlayDirection::kForwardsAndBack
+                                : PlayDirection::kForwards;
+      break;
+    case kSettingOnce:
+      once_ = value != 0;
+      break;
+    case kSettingOther:
+      other_setting_ = value;
+      break;
+    default:
+      break;
+  }
+}
+
+int AnimatedPicture::Setting(int id) const {
+  switch (id) {
+    case kSettingDirection:
+      return direction_ == PlayDirection::kBackwards ? 1 : direction_ == PlayDirection::kForwardsAndBack ? 2 : 0;
+    case kSettingOnce:
+      return once_ ? 1 : 0;
+    case kSettingOther:
+      return other_setting_;
+    default:
+      return 0;
+  }
+}
+
+PictureRef AnimatedPicture::FramePicture(int index) const {
+  if (index < 0 || index >= FrameCount()) return nullptr;
+  if (frame_pictures_.size() != static_cast<size_t>(FrameCount())) frame_pictures_.assign(FrameCount(), nullptr);
+  PictureRef& cached = frame_pictures_[index];
+  if (!cached) {
+    auto single = std::make_shared<Picture>();
+    single->width = picture_->width;
+    single->height = picture_->height;
+    single->frames.push_back(picture_->frames[index]);
+    cached = std::move(single);
+  }
+  return cached;
+}
+
+int AnimatedPicture::FrameDelay(int frame) const {
+  const int delay = picture_->frames[frame].delay_ms;
+  return delay < kShortestDelayMs ? kDefaultDelayMs : delay;
+}
+
+void AnimatedPicture::ScheduleNextFrame() {
+  frame_timer_.Start(FrameDelay(frame_), false, [this] { Advance(); });
+}
+
+void AnimatedPicture::Advance() {
+  const int last = FrameCount() - 1;
+  bool round_done = false;
+  int next = frame_;
+  switch (direction_) {
+    case PlayDirection::kForwards:
+      if (frame_ >= last) {
+        round_done = true;
+        next = 0;
+      } else {
+        next = frame_ + 1;
+      }
+      break;
+    case PlayDirection::kBackwards:
+      if (frame_ <= 0) {
+        round_done = true;
+        next = last;
+      } else {
+        next = frame_ - 1;
+      }
+      break;
+    case PlayDirection::kForwardsAndBack:
+      if (!returning_ && frame_ >= last) returning_ = true;
+      if (returning_ && frame_ <= 0) {
+        round_done = true;
+        returning_ = false;
+      }
+      next = round_done ? 1 : returning_ ? frame_ - 1 : frame_ + 1;
+      break;
+  }
+
+  if (round_done && once_) {
+    // Played once: it stays on its end frame.
+    playing_ = false;
+    if (on_played_through) on_played_through();
+    return;
+  }
+  frame_ = next;
+  Changed();
+  ScheduleNextFrame();
+  if (round_done && on_played_through) on_played_through();
+}
+
+void AnimatedPicture::Draw(DisplayList& out) const {
+  if (!picture_ || picture_->frames.empty()) return;
+  DrawStep pic = Step(DrawStep::Op::kPicture);
+  pic.picture = picture_;
+  pic.frame = frame_;
+  pic.rect.width = picture_->width;
+  pic.rect.height = picture_->height;
+  out.push_back(pic);
+}
+
+}  // namespace qvl::ui

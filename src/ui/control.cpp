@@ -1,0 +1,98 @@
+#include "ui/control.h"
+
+#include <algorithm>
+
+#include "ui/window.h"
+
+namespace qvl::ui {
+
+namespace {
+
+Rect Intersect(const Rect& a, const Rect& b) {
+  const int left = std::max(a.left, b.left);
+  const int top = std::max(a.top, b.top);
+  const int right = std::min(a.Right(), b.Right());
+  const int bottom = std::min(a.Bottom(), b.Bottom());
+  return Rect{left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
+
+}  // namespace
+
+Control::Control(Window& window, ControlKind kind, std::string name, int index)
+    : window_(window), kind_(kind), name_(std::move(name)), index_(index) {}
+
+void Control::SetVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  Changed();
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  Changed();
+}
+
+void Control::Move(int left, int top) { Move(left, top, bounds_.width, bounds_.height); }
+
+void Control::Resize(int width, int height) { Move(bounds_.left, bounds_.top, width, height); }
+
+void Control::Move(int left, int top, int width, int height) {
+  const Rect bounds{left, top, std::max(0, width), std::max(0, height)};
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  Changed();
+}
+
+void Control::SetContainer(Control* container) {
+  // A control cannot lie inside itself or inside one of its own children.
+  for (Control* c = container; c != nullptr; c = c->container_) {
+    if (c == this) return;
+  }
+  container_ = container;
+  Changed();
+}
+
+void Control::ZOrder(bool to_front) {
+  window_.Restack(*this, to_front);
+  Changed();
+}
+
+bool Control::ShownOnScreen() const {
+  if (!window_.visible()) return false;
+  for (const Control* c = this; c != nullptr; c = c->container_) {
+    if (!c->visible_) return false;
+  }
+  return true;
+}
+
+Rect Control::ScreenRect() const {
+  int x = window_.left() + bounds_.left;
+  int y = window_.top() + bounds_.top;
+  for (const Control* c = container_; c != nullptr; c = c->container_) {
+    x += c->bounds_.left;
+    y += c->bounds_.top;
+  }
+  return Rect{x, y, bounds_.width, bounds_.height};
+}
+
+Rect Control::ScreenClip() const {
+  Rect clip = window_.bounds();
+  for (const Control* c = container_; c != nullptr; c = c->container_) clip = Intersect(clip, c->ScreenRect());
+  return clip;
+}
+
+void Control::Changed() const {
+  // A window that is not shown is drawn afresh when it shows.
+  if (window_.visible()) window_.Changed();
+}
+
+DrawStep Control::Step(DrawStep::Op op) const {
+  DrawStep step;
+  step.op = op;
+  step.rect = ScreenRect();
+  step.clip = ScreenClip();
+  return step;
+}
+
+}  // namespace qvl::ui

@@ -1,0 +1,254 @@
+#include "ui/windows.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/cp1252.h"
+#include "platform/text_numbers.h"
+#include "ui/event_loop.h"
+
+namespace qvl::ui {
+
+namespace {
+
+// Two clicks on the same control within this time make a double click.
+constexpr int64_t kDoubleClickMs = 500;
+
+// The topmost hittable control of `container` (and inside it) under the point.
+Control* TopmostAt(const Window& window, const Control* container, int x, int y) {
+  const auto children = window.Children(container);
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    Control* control = *it;
+    if (!control->visible() || !control->Hittable()) continue;
+    if (!control->ScreenRect().Contains(x, y) || !control->ScreenClip().Contains(x, y)) continue;
+    if (Control* inner = TopmostAt(window, control, x, y)) return inner;
+    return control;
+  }
+  return nullptr;
+}
+
+bool EnabledAll(const Control* control) {
+  for (const Control* c = control; c != nullptr; c = c->container()) {
+    if (!c->enabled()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+Windows::Windows(EventLoop& loop, Scheduler& scheduler) : loop_(loop), scheduler_(scheduler) {}
+
+Window& Windows::Add(std::string name) {
+  windows_.push_back(std::make_unique<Window>(*this, std::move(name)));
+  order_.push_back(windows_.back().get());
+  return *windows_.back();
+}
+
+Window* Windows::Find(std::string_view name) const {
+  for (const auto& window : windows_) {
+    if (EqualsNoCase(window->name(), name)) return window.get();
+  }
+  return nullptr;
+}
+
+Window& Windows::Get(std::string_view name) const {
+  Window* window = Find(name);
+  if (window == nullptr) throw std::logic_error("no window " + std::string(name));
+  return *window;
+}
+
+std::vector<Window*> Windows::BackToFront() const {
+  std::vector<Window*> result;
+  for (Window* w : order_) {
+    if (!w->always_on_top()) result.push_back(w);
+  }
+  for (Window* w : order_) {
+    if (w->always_on_top()) result.push_back(w);
+  }
+  return result;
+}
+
+void Windows::BringToFront(Window& window) {
+  auto it = std::find(order_.begin(), order_.end(), &window);
+  if (it != order_.end()) order_.erase(it);
+  order_.push_back(&window);
+  MarkChanged();
+}
+
+void Windows::Activate(Window& window) {
+  if (!window.visible()) return;
+  if (active_ == &window) return;
+  active_ = &window;
+  if (window.on_activate) window.on_activate();
+}
+
+void Windows::ActivateFrontmost() {
+  const auto order = BackToFront();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    if ((*it)->visible()) {
+      Activate(**it);
+      return;
+    }
+  }
+  active_ = nullptr;
+}
+
+Window* Windows::modal() const {
+  for (auto it = modal_stack_.rbegin(); it != modal_stack_.rend(); ++it) {
+    if ((*it)->visible()) return *it;
+  }
+  return nullptr;
+}
+
+bool Windows::Reachable(const Window& window) const {
+  const Window* m = modal();
+  return m == nullptr || m == &window;
+}
+
+Hit Windows::HitTest(int x, int y) const {
+  const auto order = BackToFront();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    Window* window = *it;
+    if (!window->visible() || !window->bounds().Contains(x, y)) continue;
+    Control* control = TopmostAt(*window, nullptr, x, y);
+    // A disabled control (or one in a disabled container) takes the click
+    // away from what lies behind it, as a real window does.
+    if (control != nullptr && !EnabledAll(control)) return Hit{window, nullptr};
+    return Hit{window, control};
+  }
+  return Hit{};
+}
+
+MouseArgs Windows::ArgsFor(const Hit& hit, const InputEvent& event) const {
+  MouseArgs args;
+  args.button = event.button;
+  args.shift = event.shift;
+  const Rect origin = hit.control != nullptr ? hit.control->ScreenRect() : hit.window->bounds();
+  args.x = event.x - origin.left;
+  args.y = event.y - origin.top;
+  return args;
+}
+
+void Windows::HandleInput(const InputEvent& event) {
+  switch (event.kind) {
+    case InputKind::kMouseMove:
+      MouseMove(event);
+      break;
+    case InputKind::kMouseDown:
+      MouseDown(event);
+      break;
+    case InputKind::kMouseUp:
+      MouseUp(event);
+      break;
+    case InputKind::kKeyDown:
+      KeyDown(event);
+      break;
+    case InputKind::kText:
+      // Typed characters reach the game as its single-byte characters.
+      for (unsigned char c : Utf8ToCp1252(event.text)) KeyPress(c);
+      break;
+    default:
+      break;
+  }
+}
+
+void Windows::MouseMove(const InputEvent& event) {
+  pointer_x_ = event.x;
+  pointer_y_ = event.y;
+  Hit hit = captured_.window != nullptr ? captured_ : HitTest(event.x, event.y);
+  if (hit.window == nullptr || !Reachable(*hit.window)) return;
+  const MouseArgs args = ArgsFor(hit, event);
+  if (hit.control != nullptr) {
+    if (hit.control->on_mouse_move) hit.control->on_mouse_move(args);
+  } else if (hit.window->on_mouse_move) {
+    hit.window->on_mouse_move(args);
+  }
+}
+
+void Windows::MouseDown(const InputEvent& event) {
+  pointer_x_ = event.x;
+  pointer_y_ = event.y;
+  Hit hit = HitTest(event.x, event.y);
+  if (hit.window == nullptr || !Reachable(*hit.window)) return;
+  Activate(*hit.window);
+  captured_ = hit;
+  captured_button_ = event.button;
+  if (hit.control != nullptr && hit.control->TakesFocus()) hit.window->SetFocus(hit.control);
+  const MouseArgs args = ArgsFor(hit, event);
+  if (hit.control != nullptr) {
+    if (hit.control->on_mouse_down) hit.control->on_mouse_down(args);
+  } else if (hit.window->on_mouse_down) {
+    hit.window->on_mouse_down(args);
+  }
+}
+
+void Windows::MouseUp(const InputEvent& event) {
+  pointer_x_ = event.x;
+  pointer_y_ = event.y;
+  const Hit down = captured_;
+  captured_ = Hit{};
+  const bool captured = down.window != nullptr && captured_button_ == event.button;
+  captured_button_ = MouseButton::kNone;
+  const Hit under = HitTest(event.x, event.y);
+  const Hit target = captured ? down : under;
+  if (target.window == nullptr || !Reachable(*target.window)) return;
+  const MouseArgs args = ArgsFor(target, event);
+  if (target.control != nullptr) {
+    if (target.control->on_mouse_up) target.control->on_mouse_up(args);
+  } else if (target.window->on_mouse_up) {
+    target.window->on_mouse_up(args);
+  }
+
+  // Down and up on the same thing make a click (of the left button).
+  if (!captured || under.window != down.window || under.control != down.control) return;
+  if (event.button != MouseButton::kLeft) return;
+  const int64_t now = loop_.NowMs();
+  const bool twice = last_click_.window == down.window && last_click_.control == down.control &&
+                     now - last_click_ms_ <= kDoubleClickMs;
+  last_click_ = twice ? Hit{} : down;
+  last_click_ms_ = now;
+  if (down.control != nullptr) {
+    Control& control = *down.control;
+    control.OnClickInside(args);
+    if (twice && control.on_dbl_click) {
+      control.on_dbl_click(args);
+    } else if (control.on_click) {
+      control.on_click(args);
+    }
+  } else if (down.window->on_click) {
+    down.window->on_click(args);
+  }
+}
+
+void Windows::KeyDown(const InputEvent& event) {
+  Window* window = modal() != nullptr ? modal() : active_;
+  if (window == nullptr || !window->visible()) return;
+  KeyArgs args{event.key, event.shift, event.control, event.alt};
+  // The window sees every key before its focused control.
+  if (window->on_key_down) window->on_key_down(args);
+  if (args.key == 0) return;
+  Control* focused = window->focused();
+  if (focused != nullptr && focused->ShownOnScreen() && focused->enabled()) focused->OnKeyDown(args);
+  if (args.key == 0) return;
+  // Keys that stand for a character of their own reach key-press as well.
+  if (event.key == keys::kEnter || event.key == keys::kBackspace || event.key == keys::kEscape) KeyPress(event.key);
+}
+
+void Windows::KeyPress(int character) {
+  Window* window = modal() != nullptr ? modal() : active_;
+  if (window == nullptr || !window->visible()) return;
+  if (window->on_key_press) window->on_key_press(character);
+  if (character == 0) return;
+  Control* focused = window->focused();
+  if (focused != nullptr && focused->ShownOnScreen() && focused->enabled()) focused->OnKeyPress(character);
+}
+
+DisplayList Windows::Draw() const {
+  DisplayList list;
+  for (const Window* window : BackToFront()) {
+    if (window->visible()) window->Draw(list);
+  }
+  return list;
+}
+
+}  // namespace qvl::ui

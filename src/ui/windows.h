@@ -1,0 +1,103 @@
+// The player's windows as one screen: their order from back to front, the
+// active window, modal windows, the display list of what shows, and the
+// input that reaches windows and controls.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/input_event.h"
+#include "ui/display_list.h"
+#include "ui/window.h"
+
+namespace qvl::ui {
+
+class EventLoop;
+class Scheduler;
+
+// What lies under a point of the screen.
+struct Hit {
+  Window* window = nullptr;
+  Control* control = nullptr;  // null: the window's own background
+};
+
+class Windows {
+ public:
+  Windows(EventLoop& loop, Scheduler& scheduler);
+  Windows(const Windows&) = delete;
+  Windows& operator=(const Windows&) = delete;
+
+  EventLoop& loop() const { return loop_; }
+  Scheduler& scheduler() const { return scheduler_; }
+
+  // Makes a window (not loaded, hidden).
+  Window& Add(std::string name);
+  // The window of that name (case-insensitive), or null.
+  Window* Find(std::string_view name) const;
+  Window& Get(std::string_view name) const;
+
+  // Every window, back to front (always-on-top windows last).
+  std::vector<Window*> BackToFront() const;
+  // Puts a window in front of the others of its layer.
+  void BringToFront(Window& window);
+
+  Window* active() const { return active_; }
+  // Makes a shown window the active one, raising its activate event when
+  // it was not active before.
+  void Activate(Window& window);
+  // After a window hid: the frontmost shown window becomes active.
+  void ActivateFrontmost();
+
+  // The innermost modal window shown, if any: it takes all input.
+  Window* modal() const;
+  void PushModal(Window& window) { modal_stack_.push_back(&window); }
+  void PopModal() { modal_stack_.pop_back(); }
+
+  // What lies under the point: the topmost shown, enabled control of the
+  // frontmost shown window containing it.
+  Hit HitTest(int x, int y) const;
+
+  // Delivers one input event to the windows and controls.
+  void HandleInput(const InputEvent& event);
+
+  // The drawing steps of every shown window, back to front.
+  DisplayList Draw() const;
+
+  bool changed() const { return changed_; }
+  void MarkChanged() { changed_ = true; }
+  void ClearChanged() { changed_ = false; }
+
+  // Where the pointer is now (screen coordinates).
+  int pointer_x() const { return pointer_x_; }
+  int pointer_y() const { return pointer_y_; }
+
+ private:
+  void MouseMove(const InputEvent& event);
+  void MouseDown(const InputEvent& event);
+  void MouseUp(const InputEvent& event);
+  void KeyDown(const InputEvent& event);
+  void KeyPress(int character);
+  // Whether input may reach this window now (a modal window takes it all).
+  bool Reachable(const Window& window) const;
+  // The control still exists (it may be captured while its window changes).
+  MouseArgs ArgsFor(const Hit& hit, const InputEvent& event) const;
+
+  EventLoop& loop_;
+  Scheduler& scheduler_;
+  std::vector<std::unique_ptr<Window>> windows_;
+  std::vector<Window*> order_;  // back to front
+  std::vector<Window*> modal_stack_;
+  Window* active_ = nullptr;
+  bool changed_ = true;
+
+  int pointer_x_ = 0;
+  int pointer_y_ = 0;
+  Hit captured_;  // where the pressed button went down
+  MouseButton captured_button_ = MouseButton::kNone;
+  Hit last_click_;
+  int64_t last_click_ms_ = -1000000;
+};
+
+}  // namespace qvl::ui
