@@ -19,7 +19,8 @@ class FixedText {
 
   // An empty field: all spaces.
   FixedText() { bytes_.fill(' '); }
-  FixedText(std::string_view text) : FixedText() { Set(text); }  // NOLINT: reads like assignment
+  // A field holding `text`, so that `gen.GameTitle = "My game"` reads naturally.
+  FixedText(std::string_view text) : FixedText() { Set(text); }
 
   // The text as the game uses it: leading and trailing spaces removed.
   std::string Trimmed() const { return Trim(Raw()); }
@@ -27,14 +28,11 @@ class FixedText {
   // Every stored byte, padding included.
   std::string_view Raw() const { return std::string_view(bytes_.data(), N); }
 
-  // Stores `text`, padded with spaces or cut to the field's length.
+  // Stores `text` byte for byte, padded with spaces or cut to the field's length.
   void Set(std::string_view text) {
     bytes_.fill(' ');
     std::copy_n(text.begin(), std::min(text.size(), N), bytes_.begin());
   }
-
-  // Stores raw bytes as they are (fewer bytes leave the rest as spaces).
-  void SetRaw(std::string_view bytes) { Set(bytes); }
 
   char* data() { return bytes_.data(); }
   const char* data() const { return bytes_.data(); }

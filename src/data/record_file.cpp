@@ -76,11 +76,11 @@ std::string RecordFile::ReadRaw(int n) {
 
 void RecordFile::WriteRaw(int n, std::string_view bytes) {
   uint64_t offset = Offset(n);
-  if (read_only_ || bytes.size() != record_length_) throw RuntimeError(err::kBadFileName);
+  if (read_only_) throw RuntimeError(err::kPathFileAccess);
+  if (bytes.size() != record_length_) throw RuntimeError(err::kInvalidCall);
   uint64_t length = Length();
   stream_.clear();
   if (offset > length) {
-    // Records skipped over are filled as empty space.
     stream_.seekp(static_cast<std::streamoff>(length));
     std::string gap(static_cast<size_t>(offset - length), '\0');
     stream_.write(gap.data(), static_cast<std::streamsize>(gap.size()));

@@ -51,8 +51,9 @@ class RecordFile {
   // end. Record numbers below 1 are "Bad record number" (63).
   std::string ReadRaw(int n);
 
-  // Writes record n, extending the file when needed. `bytes` must be one
-  // record long.
+  // Writes record n, extending the file when needed (records skipped over
+  // are zero bytes). `bytes` must be one record long (else error 5); a file
+  // opened read-only refuses it (75).
   void WriteRaw(int n, std::string_view bytes);
 
   // Record n decoded as R; the part past the end of the file reads as an

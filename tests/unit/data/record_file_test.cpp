@@ -94,12 +94,13 @@ TEST_F(RecordFileTest, WritesReplaceOneRecordAndExtendTheFile) {
     EXPECT_EQ(file.Count(), 3);
     first.JumpScene = 4;
     file.Write(1, first);
+    EXPECT_EQ(ErrorOf([&] { file.WriteRaw(2, "short"); }), err::kInvalidCall);
   }
   EXPECT_EQ(fs::file_size(dir_ / "Quorvel1.dat"), 3 * SceneRec::kSize);
   auto file = RecordFile::OpenReadOnly(dir_ / "Quorvel1.dat", SceneRec::kSize);
   EXPECT_EQ(file.Read<SceneRec>(1), first);
   EXPECT_EQ(file.Read<SceneRec>(3), third);
-  EXPECT_NE(ErrorOf([&] { file.Write(1, first); }), 0);
+  EXPECT_EQ(ErrorOf([&] { file.Write(1, first); }), err::kPathFileAccess);
 }
 
 TEST_F(RecordFileTest, BadPathsRaiseTheGamesErrors) {
