@@ -19,7 +19,7 @@ sox -n -r 44100 -c 2 tone660.wav synth 2.0 sine 660 vol 0.5
 rm tone660.wav
 
 # Music: a standard MIDI file of 8 quarter notes, 4 at 120 and 4 at 60
-# beats per minute (1 s + 4 s = 5 s), written byte by byte.
+# beats per minute (2 s + 4 s = 6 s), written byte by byte.
 python3 - <<'PY'
 import struct
 def vlq(n):

@@ -1,0 +1,58 @@
+#include "platform/media_probe.h"
+
+#include "platform/ffmpeg_handles.h"
+#include "platform/media_errors.h"
+
+namespace qvl::media {
+
+FormatPtr OpenMediaFile(const std::string& path) {
+  RequireReadableFile(path);
+  // A file FFmpeg cannot read is reported to the game as an error; its
+  // console chatter about guessing formats is not wanted.
+  av_log_set_level(AV_LOG_FATAL);
+  AVFormatContext* raw = nullptr;
+  if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) throw InvalidFileFormat();
+  FormatPtr format(raw);
+  if (avformat_find_stream_info(format.get(), nullptr) < 0) throw InvalidFileFormat();
+  bool has_stream = false;
+  for (unsigned i = 0; i < format->nb_streams; ++i) {
+    const auto type = format->streams[i]->codecpar->codec_type;
+    has_stream = has_stream || type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO;
+  }
+  if (!has_stream) throw InvalidFileFormat();
+  return format;
+}
+
+double MediaSeconds(const AVFormatContext& format) {
+  if (format.duration > 0) return static_cast<double>(format.duration) / AV_TIME_BASE;
+  double longest = 0.0;
+  for (unsigned i = 0; i < format.nb_streams; ++i) {
+    const AVStream& stream = *format.streams[i];
+    if (stream.duration > 0) longest = std::max(longest, stream.duration * av_q2d(stream.time_base));
+  }
+  return longest;
+}
+
+MediaInfo ProbeMedia(const std::string& path) {
+  const FormatPtr format = OpenMediaFile(path);
+  MediaInfo info;
+  info.seconds = MediaSeconds(*format);
+  const int video = av_find_best_stream(format.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+  const int audio = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+  if (video >= 0) {
+    info.has_video = true;
+    info.width = format->streams[video]->codecpar->width;
+    info.height = format->streams[video]->codecpar->height;
+  }
+  info.has_audio = audio >= 0;
+  // A stream the player could not decode makes the whole file unplayable,
+  // as it would be for the real player.
+  for (const int stream : {video, audio}) {
+    if (stream >= 0 && avcodec_find_decoder(format->streams[stream]->codecpar->codec_id) == nullptr) {
+      throw InvalidFileFormat();
+    }
+  }
+  return info;
+}
+
+}  // namespace qvl::media
