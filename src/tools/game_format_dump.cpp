@@ -5,6 +5,7 @@
 #include "data/scene_rec.h"
 #include "tools/game_format.h"
 #include "tools/game_format_files.h"
+#include "tools/game_format_objects.h"
 
 namespace qvl::tools {
 

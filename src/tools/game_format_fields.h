@@ -40,14 +40,6 @@ std::string SnakeCase(std::string_view name);
 // The specs of a record layout, keys in snake case.
 std::vector<FieldSpec> RecordSpecs(const std::vector<data::FieldInfo>& layout);
 
-// The named fields of an object kind (empty for an unknown kind), with
-// offsets within the object slot.
-const std::vector<FieldSpec>& ObjectSpecs(int kind);
-
-// The raw spec of every text and integer of an object slot ("text1" …
-// "param33"), and of its kind, left and top.
-const std::vector<FieldSpec>& RawObjectSpecs();
-
 // True when the field's bytes are those of an empty record.
 bool IsEmptyField(const FieldSpec& spec, std::string_view field);
 
