@@ -9,6 +9,7 @@ using data::FieldType;
 
 namespace {
 
+// Text j or Param j of an object slot under the name an author reads.
 FieldSpec Text(std::string key, int j, bool number_text = false) {
   return {std::move(key), FieldType::kText, 6 + 15 * static_cast<size_t>(j - 1), 15, ValueNames::kNone, number_text};
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "data/conv_rec.h"
@@ -16,6 +17,7 @@
 #include "data/item_rec.h"
 #include "data/loc_rec.h"
 #include "data/scene_rec.h"
+#include "tools/game_format_objects.h"
 
 namespace qvl::tools {
 namespace {
@@ -246,6 +248,38 @@ line_mode3 = "add"
   ASSERT_EQ(game.conversations.size(), 1712u);
   EXPECT_EQ(game.conversations.substr(65, 5), "Hello");
   EXPECT_EQ(int16_at(game.conversations, 299), 1);
+}
+
+TEST(GameFormatBuild, ObjectFieldNamesStandForTheirParams) {
+  struct Case {
+    const char* kind;
+    const char* key;
+    int param;
+  };
+  const Case cases[] = {
+      {"Ambient", "location", 14},          {"Link", "destination_scene", 13},  {"Link", "one_shot", 22},
+      {"Link", "click_area", 26},           {"Goodie", "pickup_sound_pan", 5},   {"Goodie", "flag", 17},
+      {"Switch", "flag", 1},                {"Switch", "on_value", 5},           {"Switch", "keeps_item", 10},
+      {"Reactor", "movie_level", 2},        {"Reactor", "sound_channel", 16},    {"Responder", "item", 20},
+      {"Responder", "opens_map", 23},       {"Delay", "seconds", 5},             {"Delay", "waits", 9},
+      {"Multi-Trigger", "rule2_scene", 17}, {"Multi-Trigger", "rule3_condition_flag", 18},
+      {"Conversation", "normal_pointer", 8}, {"Flag Conjunction", "condition2_used", 6},
+  };
+  for (const Case& c : cases) {
+    std::string text = std::string("[[scene]]\nrecord = 1\n[[scene.object]]\nslot = 1\nkind = \"") + c.kind +
+                       "\"\n" + c.key + " = 321\n";
+    data::SceneRec scene = data::SceneRec::Decode(ParseGame(text, "game.toml").scenes);
+    EXPECT_EQ(scene.slot(1).Param(c.param), 321) << c.kind << " " << c.key;
+  }
+  // Within a kind, no two names stand for the same field.
+  for (int kind = 0; kind <= 9; ++kind) {
+    std::set<size_t> offsets;
+    std::set<std::string> keys;
+    for (const format::FieldSpec& spec : format::ObjectSpecs(kind)) {
+      EXPECT_TRUE(offsets.insert(spec.offset).second) << kind << " " << spec.key;
+      EXPECT_TRUE(keys.insert(spec.key).second) << kind << " " << spec.key;
+    }
+  }
 }
 
 std::string BuildError(const std::string& text) {
