@@ -102,6 +102,7 @@ void CopyGameResources(const fs::path& source_dir, const fs::path& out_dir) {
     auto source = resolver.Find(GamePath(source_dir, folder));
     if (!source || !fs::is_directory(*source, ec)) continue;
     fs::path target = resolver.ForWriting(GamePath(out_dir, folder));
+    if (fs::exists(target, ec) && fs::equivalent(*source, target, ec)) continue;  // building in place
     fs::create_directories(target, ec);
     fs::copy(*source, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
     if (ec) throw GameFormatError(source->string() + ": cannot copy to " + target.string() + ": " + ec.message());

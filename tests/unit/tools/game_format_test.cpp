@@ -355,6 +355,11 @@ TEST_F(GameFolderTest, BuildCopiesPicturesAndSoundsWhateverTheirFolderCase) {
   EXPECT_TRUE(fs::exists(dir_ / "out" / "RESOURCE" / "gfx" / "old.bmp"));
   EXPECT_EQ(Read(dir_ / "out" / "RESOURCE" / "mmedia" / "sub" / "drip.wav"), "RIFF");
   EXPECT_EQ(Read(dir_ / "out" / "RESOURCE" / "Quorvel4.dat").substr(0, 1), "G");
+
+  // A game built into its own folder keeps its pictures.
+  ASSERT_EQ(BuildGame(dir_ / "src" / "game.toml", dir_ / "src", errors), 0) << errors.str();
+  EXPECT_EQ(Read(dir_ / "src" / "Resource" / "GFX" / "hall.bmp"), "BM");
+  EXPECT_EQ(Read(dir_ / "src" / "Resource" / "Quorvel4.dat").substr(0, 1), "G");
 }
 
 }  // namespace
