@@ -128,7 +128,11 @@ class Parser {
     if (!node) return std::nullopt;
     const auto* value = node->as_integer();
     std::string where = std::string(format::kFileLengthsKey) + "." + file.length_key;
-    if (!value || value->get() < 0 || value->get() > (int64_t{1} << 31)) Fail(*node, where, "expected a byte count");
+    // The game counts records in 16 bits: a longer file cannot be played.
+    auto most = static_cast<int64_t>(kMaxRecord * file.record_length);
+    if (!value || value->get() < 0 || value->get() > most) {
+      Fail(*node, where, "expected a byte count from 0 to " + std::to_string(most));
+    }
     auto length = static_cast<size_t>(value->get());
     if (records > 0 && length <= (records - 1) * file.record_length) {
       Fail(*node, where, std::to_string(length) + " bytes leave out record " + std::to_string(records));
