@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/clock.h"
@@ -42,7 +43,8 @@ struct Levels {
 class DiskAudio {
  public:
   explicit DiskAudio(const std::string& name)
-      : path_((std::filesystem::temp_directory_path() / ("qvl-" + name + ".raw")).string()) {
+      : path_((std::filesystem::temp_directory_path() /
+               ("qvl-" + name + "-" + std::to_string(getpid()) + ".raw")).string()) {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", path_.c_str(), 1);
   }
