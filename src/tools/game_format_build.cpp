@@ -11,7 +11,7 @@
 namespace qvl::tools {
 
 using format::DataFile;
-using format::FieldSpec;
+using format::FieldForm;
 
 namespace {
 
@@ -74,10 +74,10 @@ class Parser {
     return static_cast<int>(value->get());
   }
 
-  void SetField(const FieldSpec& spec, const toml::node& node, std::string& record, size_t base,
+  void SetField(const FieldForm& form, const toml::node& node, std::string& record, size_t base,
                 const std::string& where) const {
-    std::string problem = format::ParseValue(spec, node, record.data() + base + spec.offset);
-    if (!problem.empty()) Fail(node, where, "field '" + spec.key + "': " + problem);
+    std::string problem = format::ParseValue(form, node, record.data() + base + form.offset);
+    if (!problem.empty()) Fail(node, where, "field '" + form.key + "': " + problem);
   }
 
   std::string FileBytes(const toml::table& root, const DataFile& file) const {
@@ -148,12 +148,12 @@ class Parser {
     for (const auto& [key, node] : table) {
       if (key.str() == "record" && numbered) continue;
       if (scene && key.str() == format::kObjectKey) continue;
-      const FieldSpec* spec = nullptr;
-      for (const FieldSpec& s : file.specs) {
-        if (s.key == key.str()) spec = &s;
+      const FieldForm* form = nullptr;
+      for (const FieldForm& s : file.forms) {
+        if (s.key == key.str()) form = &s;
       }
-      if (!spec) Fail(node, where, "unknown field '" + std::string(key.str()) + "'");
-      SetField(*spec, node, record, 0, where);
+      if (!form) Fail(node, where, "unknown field '" + std::string(key.str()) + "'");
+      SetField(*form, node, record, 0, where);
     }
     if (scene) AddObjects(table, record, where);
     return record;
@@ -177,26 +177,26 @@ class Parser {
   }
 
   void AddObject(const toml::table& object, std::string& record, size_t base, const std::string& where) const {
-    const std::vector<FieldSpec>& raw = format::RawObjectSpecs();
+    const std::vector<FieldForm>& raw = format::RawObjectForms();
     const toml::node* kind_node = object.get("kind");
     if (!kind_node) Fail(object, where, "missing 'kind'");
     SetField(raw[0], *kind_node, record, base, where);
     int16_t kind = data::Decode<data::ObjectSlot>(std::string_view(record).substr(base, data::ObjectSlot::kSize)).Kind;
-    const std::vector<FieldSpec>& named = format::ObjectSpecs(kind);
+    const std::vector<FieldForm>& named = format::ObjectForms(kind);
     std::map<size_t, std::string> set_by;  // offset → key that set it
     for (const auto& [key, node] : object) {
       if (key.str() == "slot" || key.str() == "kind") continue;
-      const FieldSpec* spec = nullptr;
-      for (const FieldSpec& s : named) {
-        if (s.key == key.str()) spec = &s;
+      const FieldForm* form = nullptr;
+      for (const FieldForm& s : named) {
+        if (s.key == key.str()) form = &s;
       }
-      for (size_t i = 1; i < raw.size() && !spec; ++i) {
-        if (raw[i].key == key.str()) spec = &raw[i];
+      for (size_t i = 1; i < raw.size() && !form; ++i) {
+        if (raw[i].key == key.str()) form = &raw[i];
       }
-      if (!spec) Fail(node, where, "unknown field '" + std::string(key.str()) + "'");
-      auto [it, fresh] = set_by.emplace(spec->offset, spec->key);
-      if (!fresh) Fail(node, where, "field '" + spec->key + "' is the same field as '" + it->second + "'");
-      SetField(*spec, node, record, base, where);
+      if (!form) Fail(node, where, "unknown field '" + std::string(key.str()) + "'");
+      auto [it, fresh] = set_by.emplace(form->offset, form->key);
+      if (!fresh) Fail(node, where, "field '" + form->key + "' is the same field as '" + it->second + "'");
+      SetField(*form, node, record, base, where);
     }
   }
 

@@ -10,7 +10,7 @@
 namespace qvl::tools {
 
 using format::DataFile;
-using format::FieldSpec;
+using format::FieldForm;
 
 namespace {
 
@@ -27,24 +27,24 @@ size_t RecordsIn(const DataFile& file, const std::string& bytes) {
   return (bytes.size() + file.record_length - 1) / file.record_length;
 }
 
-void WriteFields(std::ostream& out, const std::vector<FieldSpec>& specs, std::string_view record) {
-  for (const FieldSpec& spec : specs) {
-    std::string_view field = record.substr(spec.offset, spec.width);
-    if (!format::IsEmptyField(spec, field)) out << spec.key << " = " << format::FormatValue(spec, field) << '\n';
+void WriteFields(std::ostream& out, const std::vector<FieldForm>& forms, std::string_view record) {
+  for (const FieldForm& form : forms) {
+    std::string_view field = record.substr(form.offset, form.width);
+    if (!format::IsEmptyField(form, field)) out << form.key << " = " << format::FormatValue(form, field) << '\n';
   }
 }
 
 void WriteObject(std::ostream& out, int k, std::string_view slot) {
-  const std::vector<FieldSpec>& raw = format::RawObjectSpecs();
+  const std::vector<FieldForm>& raw = format::RawObjectForms();
   out << "\n[[scene.object]]\nslot = " << k << '\n';
   out << "kind = " << format::FormatValue(raw[0], slot.substr(0, 2)) << '\n';
   WriteFields(out, {raw[1], raw[2]}, slot);
   int16_t kind = data::Decode<data::ObjectSlot>(slot).Kind;
-  const std::vector<FieldSpec>& named = format::ObjectSpecs(kind);
+  const std::vector<FieldForm>& named = format::ObjectForms(kind);
   WriteFields(out, named, slot);
   std::set<size_t> covered;
-  for (const FieldSpec& spec : named) covered.insert(spec.offset);
-  std::vector<FieldSpec> rest;
+  for (const FieldForm& form : named) covered.insert(form.offset);
+  std::vector<FieldForm> rest;
   for (size_t i = 3; i < raw.size(); ++i) {
     if (!covered.count(raw[i].offset)) rest.push_back(raw[i]);
   }
@@ -52,7 +52,7 @@ void WriteObject(std::ostream& out, int k, std::string_view slot) {
 }
 
 void WriteScene(std::ostream& out, const DataFile& file, std::string_view record) {
-  WriteFields(out, file.specs, record);
+  WriteFields(out, file.forms, record);
   std::string empty_slot = data::Encode(data::ObjectSlot());
   for (int k = 1; k <= data::SceneRec::kSlotCount; ++k) {
     std::string_view slot =
@@ -77,7 +77,7 @@ size_t WriteFile(std::ostream& out, const DataFile& file, const std::string& byt
     if (file.bytes == &GameData::scenes) {
       WriteScene(out, file, record);
     } else {
-      WriteFields(out, file.specs, record);
+      WriteFields(out, file.forms, record);
     }
   }
   return last;

@@ -50,10 +50,10 @@ std::optional<int64_t> NumberText(std::string_view text) {
   return value;
 }
 
-int64_t ReadInteger(const FieldSpec& spec, std::string_view field) {
+int64_t ReadInteger(const FieldForm& form, std::string_view field) {
   uint32_t bits = 0;
-  for (size_t i = 0; i < spec.width; ++i) bits |= uint32_t{static_cast<uint8_t>(field[i])} << (8 * i);
-  if (spec.type == FieldType::kInt16) return static_cast<int16_t>(bits);
+  for (size_t i = 0; i < form.width; ++i) bits |= uint32_t{static_cast<uint8_t>(field[i])} << (8 * i);
+  if (form.type == FieldType::kInt16) return static_cast<int16_t>(bits);
   return static_cast<int32_t>(bits);
 }
 
@@ -102,22 +102,22 @@ std::string SnakeCase(std::string_view name) {
   return out;
 }
 
-std::vector<FieldSpec> RecordSpecs(const std::vector<data::FieldInfo>& layout) {
-  std::vector<FieldSpec> specs;
+std::vector<FieldForm> RecordForms(const std::vector<data::FieldInfo>& layout) {
+  std::vector<FieldForm> forms;
   for (const data::FieldInfo& f : layout) {
-    FieldSpec spec{SnakeCase(f.name), f.type, f.offset, f.width};
-    if (f.name == "JumpOp") spec.names = ValueNames::kOperator;
+    FieldForm form{SnakeCase(f.name), f.type, f.offset, f.width};
+    if (f.name == "JumpOp") form.names = ValueNames::kOperator;
     if (f.name == "EntryFlagMode" || f.name == "ExamineFlagMode" || f.name.starts_with("LineMode")) {
-      spec.names = ValueNames::kFlagMode;
+      form.names = ValueNames::kFlagMode;
     }
-    specs.push_back(std::move(spec));
+    forms.push_back(std::move(form));
   }
-  return specs;
+  return forms;
 }
 
-bool IsEmptyField(const FieldSpec& spec, std::string_view field) {
-  char empty = spec.type == FieldType::kText ? ' ' : '\0';
-  for (size_t i = 0; i < spec.width; ++i) {
+bool IsEmptyField(const FieldForm& form, std::string_view field) {
+  char empty = form.type == FieldType::kText ? ' ' : '\0';
+  for (size_t i = 0; i < form.width; ++i) {
     if (field[i] != empty) return false;
   }
   return true;
@@ -132,17 +132,17 @@ std::string QuoteString(std::string_view utf8) {
   return out + "\"";
 }
 
-std::string FormatValue(const FieldSpec& spec, std::string_view field) {
-  field = field.substr(0, spec.width);
-  if (spec.type != FieldType::kText) {
-    int64_t value = ReadInteger(spec, field);
-    for (const NamedValue& n : NamesOf(spec.names)) {
+std::string FormatValue(const FieldForm& form, std::string_view field) {
+  field = field.substr(0, form.width);
+  if (form.type != FieldType::kText) {
+    int64_t value = ReadInteger(form, field);
+    for (const NamedValue& n : NamesOf(form.names)) {
       if (n.value == value) return QuoteString(n.name);
     }
     return std::to_string(value);
   }
   std::string_view text = RightTrimSpaces(field);
-  if (spec.number_text) {
+  if (form.number_text) {
     if (auto number = NumberText(text)) return std::to_string(*number);
   }
   bool clean = true;
@@ -153,13 +153,13 @@ std::string FormatValue(const FieldSpec& spec, std::string_view field) {
 
 namespace {
 
-std::string ParseText(const FieldSpec& spec, const toml::node& node, char* field) {
+std::string ParseText(const FieldForm& form, const toml::node& node, char* field) {
   std::string bytes;
   if (const auto* s = node.as_string()) {
     const std::string& utf8 = s->get();
     bytes = Utf8ToCp1252(utf8);
     if (Cp1252ToUtf8(bytes) != utf8) return "\"" + utf8 + "\" holds characters that Windows-1252 cannot hold";
-  } else if (const auto* i = node.as_integer(); i && spec.number_text) {
+  } else if (const auto* i = node.as_integer(); i && form.number_text) {
     bytes = Num(i->get());
   } else if (const auto* t = node.as_table(); t && t->size() == 1 && t->contains("hex")) {
     const auto* hex = t->get("hex")->as_string();
@@ -173,47 +173,47 @@ std::string ParseText(const FieldSpec& spec, const toml::node& node, char* field
       bytes += static_cast<char>(value);
     }
   } else {
-    return spec.number_text ? "expected a number, a text or { hex = \"...\" }" : "expected a text or { hex = \"...\" }";
+    return form.number_text ? "expected a number, a text or { hex = \"...\" }" : "expected a text or { hex = \"...\" }";
   }
-  if (bytes.size() > spec.width) {
-    return "text of " + std::to_string(bytes.size()) + " bytes does not fit in " + std::to_string(spec.width);
+  if (bytes.size() > form.width) {
+    return "text of " + std::to_string(bytes.size()) + " bytes does not fit in " + std::to_string(form.width);
   }
-  std::fill(field, field + spec.width, ' ');
+  std::fill(field, field + form.width, ' ');
   std::copy(bytes.begin(), bytes.end(), field);
   return {};
 }
 
-std::string ParseInteger(const FieldSpec& spec, const toml::node& node, char* field) {
+std::string ParseInteger(const FieldForm& form, const toml::node& node, char* field) {
   int64_t value = 0;
   if (const auto* i = node.as_integer()) {
     value = i->get();
-  } else if (const auto* s = node.as_string(); s && !NamesOf(spec.names).empty()) {
+  } else if (const auto* s = node.as_string(); s && !NamesOf(form.names).empty()) {
     bool found = false;
-    for (const NamedValue& n : NamesOf(spec.names)) {
+    for (const NamedValue& n : NamesOf(form.names)) {
       if (s->get() == n.name) {
         value = n.value;
         found = true;
       }
     }
-    if (!found) return "unknown value \"" + s->get() + "\"; expected a number or one of " + NameList(spec.names);
+    if (!found) return "unknown value \"" + s->get() + "\"; expected a number or one of " + NameList(form.names);
   } else {
-    return NamesOf(spec.names).empty() ? "expected a whole number"
-                                       : "expected a whole number or one of " + NameList(spec.names);
+    return NamesOf(form.names).empty() ? "expected a whole number"
+                                       : "expected a whole number or one of " + NameList(form.names);
   }
-  int64_t low = spec.type == FieldType::kInt16 ? INT16_MIN : INT32_MIN;
-  int64_t high = spec.type == FieldType::kInt16 ? INT16_MAX : INT32_MAX;
+  int64_t low = form.type == FieldType::kInt16 ? INT16_MIN : INT32_MIN;
+  int64_t high = form.type == FieldType::kInt16 ? INT16_MAX : INT32_MAX;
   if (value < low || value > high) {
     return std::to_string(value) + " is outside " + std::to_string(low) + ".." + std::to_string(high);
   }
   auto bits = static_cast<uint32_t>(static_cast<int32_t>(value));
-  for (size_t k = 0; k < spec.width; ++k) field[k] = static_cast<char>((bits >> (8 * k)) & 0xFF);
+  for (size_t k = 0; k < form.width; ++k) field[k] = static_cast<char>((bits >> (8 * k)) & 0xFF);
   return {};
 }
 
 }  // namespace
 
-std::string ParseValue(const FieldSpec& spec, const toml::node& node, char* field) {
-  return spec.type == FieldType::kText ? ParseText(spec, node, field) : ParseInteger(spec, node, field);
+std::string ParseValue(const FieldForm& form, const toml::node& node, char* field) {
+  return form.type == FieldType::kText ? ParseText(form, node, field) : ParseInteger(form, node, field);
 }
 
 }  // namespace qvl::tools::format

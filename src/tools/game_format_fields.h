@@ -25,7 +25,7 @@ struct NamedValue {
 std::span<const NamedValue> NamesOf(ValueNames names);
 
 // One field as written in the text.
-struct FieldSpec {
+struct FieldForm {
   std::string key;
   data::FieldType type;
   size_t offset;  // within its record (or object slot)
@@ -37,20 +37,20 @@ struct FieldSpec {
 // "ClickSoundVol" → "click_sound_vol", "CDLabel1" → "cd_label1".
 std::string SnakeCase(std::string_view name);
 
-// The specs of a record layout, keys in snake case.
-std::vector<FieldSpec> RecordSpecs(const std::vector<data::FieldInfo>& layout);
+// The forms of a record layout, keys in snake case.
+std::vector<FieldForm> RecordForms(const std::vector<data::FieldInfo>& layout);
 
 // True when the field's bytes are those of an empty record.
-bool IsEmptyField(const FieldSpec& spec, std::string_view field);
+bool IsEmptyField(const FieldForm& form, std::string_view field);
 
 // The TOML value of a field, written in its most readable exact form.
-std::string FormatValue(const FieldSpec& spec, std::string_view field);
+std::string FormatValue(const FieldForm& form, std::string_view field);
 
 // A TOML string literal of a UTF-8 text.
 std::string QuoteString(std::string_view utf8);
 
 // Stores the value of `node` into the field's bytes; on a bad value
 // returns the reason (empty when stored).
-std::string ParseValue(const FieldSpec& spec, const toml::node& node, char* field);
+std::string ParseValue(const FieldForm& form, const toml::node& node, char* field);
 
 }  // namespace qvl::tools::format

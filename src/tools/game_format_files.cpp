@@ -12,15 +12,15 @@ namespace qvl::tools::format {
 const std::vector<DataFile>& DataFiles() {
   static const std::vector<DataFile> kFiles = {
       {data::kGenFileName, "general", "general", data::GenRec::kSize, &GameData::general,
-       RecordSpecs(data::Layout<data::GenRec>()), data::GenRec().Encode()},
+       RecordForms(data::Layout<data::GenRec>()), data::GenRec().Encode()},
       {data::kItemFileName, "item", "items", data::ItemRec::kSize, &GameData::items,
-       RecordSpecs(data::Layout<data::ItemRec>()), data::ItemRec().Encode()},
+       RecordForms(data::Layout<data::ItemRec>()), data::ItemRec().Encode()},
       {data::kLocFileName, "location", "locations", data::LocRec::kSize, &GameData::locations,
-       RecordSpecs(data::Layout<data::LocRec>()), data::LocRec().Encode()},
+       RecordForms(data::Layout<data::LocRec>()), data::LocRec().Encode()},
       {data::kSceneFileName, "scene", "scenes", data::SceneRec::kSize, &GameData::scenes,
-       RecordSpecs(data::SceneHeaderLayout()), data::SceneRec().Encode()},
+       RecordForms(data::SceneHeaderLayout()), data::SceneRec().Encode()},
       {data::kConvFileName, "conversation", "conversations", data::ConvRec::kSize, &GameData::conversations,
-       RecordSpecs(data::Layout<data::ConvRec>()), data::ConvRec().Encode()},
+       RecordForms(data::Layout<data::ConvRec>()), data::ConvRec().Encode()},
   };
   return kFiles;
 }

@@ -16,7 +16,7 @@ struct DataFile {
   const char* length_key;     // its entry in [file_lengths]
   size_t record_length;
   std::string GameData::*bytes;
-  std::vector<FieldSpec> specs;  // the record's fields (the scene header's for scenes)
+  std::vector<FieldForm> forms;  // the record's fields (the scene header's for scenes)
   std::string empty_record;      // the bytes of an empty record
 };
 

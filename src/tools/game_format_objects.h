@@ -11,10 +11,10 @@ namespace qvl::tools::format {
 
 // The named fields of an object kind (empty for an unknown kind), with
 // offsets within the object slot.
-const std::vector<FieldSpec>& ObjectSpecs(int kind);
+const std::vector<FieldForm>& ObjectForms(int kind);
 
-// The raw spec of every field of an object slot: "kind", "left", "top",
+// The raw form of every field of an object slot: "kind", "left", "top",
 // then "text1" … "text9" and "param1" … "param33".
-const std::vector<FieldSpec>& RawObjectSpecs();
+const std::vector<FieldForm>& RawObjectForms();
 
 }  // namespace qvl::tools::format

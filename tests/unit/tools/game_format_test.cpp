@@ -275,9 +275,9 @@ TEST(GameFormatBuild, ObjectFieldNamesStandForTheirParams) {
   for (int kind = 0; kind <= 9; ++kind) {
     std::set<size_t> offsets;
     std::set<std::string> keys;
-    for (const format::FieldSpec& spec : format::ObjectSpecs(kind)) {
-      EXPECT_TRUE(offsets.insert(spec.offset).second) << kind << " " << spec.key;
-      EXPECT_TRUE(keys.insert(spec.key).second) << kind << " " << spec.key;
+    for (const format::FieldForm& form : format::ObjectForms(kind)) {
+      EXPECT_TRUE(offsets.insert(form.offset).second) << kind << " " << form.key;
+      EXPECT_TRUE(keys.insert(form.key).second) << kind << " " << form.key;
     }
   }
 }
