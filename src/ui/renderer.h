@@ -20,7 +20,10 @@ class Renderer {
   Renderer(const Renderer&) = delete;
   Renderer& operator=(const Renderer&) = delete;
 
-  // Paints `list` back to front over `screen` (which it first clears to black).
+  // Paints `list` back to front over `screen` (which it first clears to
+  // black). Text stays inside its rect as well as its clip; a picture only
+  // inside its clip, so a picture larger than its rect shows whole unless
+  // the clip cuts it.
   void Paint(const DisplayList& list, Image& screen);
 
   // The size `text` takes in `style` (for captions that size themselves).

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <thread>
 #include <iterator>
 #include <vector>
 
@@ -171,6 +173,26 @@ TEST(PointerFile, OtherPicturesPointWithTheirTopLeftCorner) {
   const PointerPicture gif = LoadPointerFile(kPictures / "transparent.gif");
   EXPECT_EQ(gif.hot_x, 0);
   EXPECT_EQ(gif.hot_y, 0);
+}
+
+// Headless play may decode on any thread, with no window and no video.
+TEST(PictureDecoding, ThreadsDecodingAtOnceGetTheSamePictures) {
+  const PictureRef gif = LoadPictureFile(kPictures / "disposal.gif");
+  const PictureRef jpg = LoadPictureFile(kPictures / "still.jpg");
+  std::vector<int> mismatches(4, 0);
+  std::vector<std::thread> threads;
+  for (size_t t = 0; t < mismatches.size(); ++t) {
+    threads.emplace_back([&, t] {
+      for (int i = 0; i < 25; ++i) {
+        const PictureRef g = LoadPictureFile(kPictures / "disposal.gif");
+        const PictureRef j = LoadPictureFile(kPictures / "still.jpg");
+        if (g->frames[3].image.pixels != gif->frames[3].image.pixels) ++mismatches[t];
+        if (j->frames[0].image.pixels != jpg->frames[0].image.pixels) ++mismatches[t];
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  for (int m : mismatches) EXPECT_EQ(m, 0);
 }
 
 TEST(Screenshot, PngKeepsEveryPixel) {
