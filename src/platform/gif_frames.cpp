@@ -1,14 +1,22 @@
 #include "platform/gif_frames.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/runtime_error.h"
-#include "platform/sdl_handles.h"
+#include "platform/gif_lzw.h"
 
 namespace qvl {
 namespace {
+
+// Limits that keep a damaged file from asking for gigabytes: no picture
+// or frame larger than 4096 × 4096, and all composed frames together no
+// more than 64 million pixels (256 MB).
+constexpr int64_t kMostPixelsPerFrame = 4096 * 4096;
+constexpr int64_t kMostPixelsInAll = 64 * 1024 * 1024;
 
 // Browsers show frames that ask for 10 ms or less for 100 ms.
 constexpr int kDefaultDelayMs = 100;
@@ -16,8 +24,8 @@ constexpr int kShortestDelayMs = 10;
 
 enum class Disposal { kLeave, kClear, kRestorePrevious };
 
-// One image block of the file: where it goes, how it leaves, and the bytes
-// SDL needs to decode it on its own.
+// One image block of the file: where it goes, how it leaves, and its
+// colours and compressed data.
 struct RawFrame {
   int left = 0;
   int top = 0;
@@ -70,6 +78,13 @@ class GifReader {
       }
     }
     if (gif.width <= 0 || gif.height <= 0 || gif.frames.empty()) Invalid();
+    const int64_t screen = static_cast<int64_t>(gif.width) * gif.height;
+    if (screen > kMostPixelsPerFrame || screen * static_cast<int64_t>(gif.frames.size()) > kMostPixelsInAll) {
+      Invalid();
+    }
+    for (const RawFrame& frame : gif.frames) {
+      if (static_cast<int64_t>(frame.width) * frame.height > kMostPixelsPerFrame) Invalid();
+    }
     return gif;
   }
 
@@ -130,48 +145,45 @@ class GifReader {
   size_t at_ = 0;
 };
 
-void PutU16(std::vector<uint8_t>& out, int value) {
-  out.push_back(static_cast<uint8_t>(value & 0xFF));
-  out.push_back(static_cast<uint8_t>((value >> 8) & 0xFF));
-}
+// The colour indexes of a frame, rows in top-to-bottom order (an
+// interlaced frame stores every 8th row first, then the 4th, 2nd and the rest).
+std::vector<uint8_t> FrameIndexes(const RawFrame& frame) {
+  const size_t count = static_cast<size_t>(frame.width) * frame.height;
+  auto decoded = DecodeGifLzw(frame.image_data, count, frame.transparent_index);
+  if (!decoded) Invalid();
+  if (!(frame.packed & 0x40)) return std::move(*decoded);
 
-// A one-frame GIF holding just this frame at the origin, for SDL to decode.
-std::vector<uint8_t> StandAloneGif(const GifFile& gif, const RawFrame& frame) {
-  std::vector<uint8_t> out{'G', 'I', 'F', '8', '9', 'a'};
-  PutU16(out, frame.width);
-  PutU16(out, frame.height);
-  out.push_back(gif.screen_packed);
-  out.push_back(0);
-  out.push_back(0);
-  out.insert(out.end(), gif.global_table.begin(), gif.global_table.end());
-  out.insert(out.end(), {0x21, 0xF9, 0x04});
-  out.push_back(frame.has_transparent ? 0x01 : 0x00);
-  out.insert(out.end(), {0x00, 0x00, frame.transparent_index, 0x00});
-  out.push_back(0x2C);
-  PutU16(out, 0);
-  PutU16(out, 0);
-  PutU16(out, frame.width);
-  PutU16(out, frame.height);
-  out.push_back(frame.packed);
-  out.insert(out.end(), frame.local_table.begin(), frame.local_table.end());
-  out.insert(out.end(), frame.image_data.begin(), frame.image_data.end());
-  out.push_back(0x3B);
-  return out;
-}
-
-// The frame's own pixels, transparent index as alpha 0.
-Image DecodeFrame(const GifFile& gif, const RawFrame& frame) {
-  const std::vector<uint8_t> bytes = StandAloneGif(gif, frame);
-  sdl::RWops stream(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
-  sdl::Surface surface(IMG_Load_RW(stream.get(), 0));
-  if (!surface) Invalid();
-  sdl::Surface argb(SDL_ConvertSurfaceFormat(surface.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-  if (!argb || argb->w != frame.width || argb->h != frame.height) Invalid();
-  Image image(argb->w, argb->h);
-  const auto* row = static_cast<const uint8_t*>(argb->pixels);
-  for (int y = 0; y < argb->h; ++y, row += argb->pitch) {
-    std::memcpy(&image.pixels[static_cast<size_t>(y) * image.width], row, static_cast<size_t>(image.width) * 4);
+  std::vector<uint8_t> rows(count);
+  const size_t width = static_cast<size_t>(frame.width);
+  size_t stored = 0;
+  for (const auto& [start, step] : {std::pair{0, 8}, std::pair{4, 8}, std::pair{2, 4}, std::pair{1, 2}}) {
+    for (int y = start; y < frame.height; y += step, ++stored) {
+      std::copy_n(decoded->begin() + static_cast<std::ptrdiff_t>(stored * width), width,
+                  rows.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(y) * width));
+    }
   }
+  return rows;
+}
+
+// The frame's colours: its own table, or the file's.
+std::vector<uint32_t> FramePalette(const GifFile& gif, const RawFrame& frame) {
+  const std::span<const uint8_t> table = frame.local_table.empty() ? gif.global_table : frame.local_table;
+  if (table.empty()) Invalid();
+  // Indexes past the end of a short table show black, as browsers do.
+  std::vector<uint32_t> palette(256, 0xFF000000u);
+  for (size_t i = 0; i < table.size() / 3 && i < palette.size(); ++i) {
+    palette[i] = 0xFF000000u | (uint32_t{table[3 * i]} << 16) | (uint32_t{table[3 * i + 1]} << 8) | table[3 * i + 2];
+  }
+  if (frame.has_transparent) palette[frame.transparent_index] = 0;
+  return palette;
+}
+
+// The frame's own pixels, its transparent colour as alpha 0.
+Image DecodeFrame(const GifFile& gif, const RawFrame& frame) {
+  const std::vector<uint32_t> palette = FramePalette(gif, frame);
+  const std::vector<uint8_t> indexes = FrameIndexes(frame);
+  Image image(frame.width, frame.height);
+  for (size_t i = 0; i < indexes.size(); ++i) image.pixels[i] = palette[indexes[i]];
   return image;
 }
 

@@ -97,6 +97,16 @@ TEST(AnimatedGif, ComposesFramesAsABrowserShowsThem) {
   EXPECT_EQ(f4.At(1, 17), kYellow);
 }
 
+TEST(AnimatedGif, BusyAndInterlacedPicturesDecodeExactly) {
+  const PictureRef png = LoadPictureFile(kPictures / "noise.png");
+  const PictureRef plain = LoadPictureFile(kPictures / "noise.gif");
+  const PictureRef interlaced = LoadPictureFile(kPictures / "noise_interlaced.gif");
+  ASSERT_EQ(plain->FrameCount(), 1);
+  ASSERT_EQ(interlaced->FrameCount(), 1);
+  EXPECT_EQ(plain->frames[0].image.pixels, png->frames[0].image.pixels);
+  EXPECT_EQ(interlaced->frames[0].image.pixels, png->frames[0].image.pixels);
+}
+
 TEST(AnimatedGif, TransparentColourBecomesSeeThrough) {
   const PictureRef gif = LoadPictureFile(kPictures / "transparent.gif");
   ASSERT_EQ(gif->FrameCount(), 1);
@@ -148,6 +158,36 @@ TEST(PictureErrors, TruncatedOrGarbageIsInvalidPicture) {
   const size_t table = (bad_gif[10] & 0x80) ? 3u * (2u << (bad_gif[10] & 0x07)) : 0u;
   bad_gif[13 + table] = 0x77;
   EXPECT_EQ(ErrorNumberOf([&] { DecodePicture(bad_gif); }), 481);
+}
+
+// Every byte of a file changed in turn: each picture either decodes or is
+// an invalid picture, never anything worse.
+TEST(PictureErrors, DamagedBytesGiveAPictureOrInvalidPicture) {
+  for (const char* name : {"disposal.gif", "still.bmp", "still.jpg"}) {
+    const std::vector<uint8_t> whole = ReadBytes(kPictures / name);
+    int invalid = 0;
+    for (size_t at = 0; at < whole.size(); ++at) {
+      for (uint8_t value : {uint8_t{0x00}, uint8_t{0xFF}, static_cast<uint8_t>(whole[at] ^ 0x5A)}) {
+        std::vector<uint8_t> damaged = whole;
+        damaged[at] = value;
+        try {
+          const PictureRef p = DecodePicture(damaged);
+          ASSERT_GE(p->FrameCount(), 1);
+          ASSERT_EQ(p->frames[0].image.pixels.size(), static_cast<size_t>(p->width) * p->height);
+        } catch (const RuntimeError& e) {
+          ASSERT_EQ(e.number(), 481) << name << " byte " << at;
+          ++invalid;
+        }
+      }
+    }
+    EXPECT_GT(invalid, 0) << name;
+  }
+}
+
+TEST(PictureErrors, GifAskingForAHugeScreenIsInvalid) {
+  std::vector<uint8_t> gif = ReadBytes(kPictures / "disposal.gif");
+  gif[6] = gif[7] = gif[8] = gif[9] = 0xFF;  // 65535 x 65535
+  EXPECT_EQ(ErrorNumberOf([&] { DecodePicture(gif); }), 481);
 }
 
 TEST(PointerFile, CursorGivesItsHotSpot) {
