@@ -23,6 +23,8 @@
 namespace qvl {
 namespace {
 
+using ChunkPtr = std::unique_ptr<Mix_Chunk, void (*)(Mix_Chunk*)>;
+
 class SdlMp3Player : public MusicPlayer {
  public:
   SdlMp3Player() : feed_(media::kMp3SdlChannel, [this](int16_t* out, int frames) { Fill(out, frames); }) {}
@@ -35,9 +37,13 @@ class SdlMp3Player : public MusicPlayer {
     if (!info.has_audio) throw media::InvalidFileFormat();
     Mix_Chunk* raw = Mix_LoadWAV(path.c_str());
     if (raw == nullptr) throw media::InvalidFileFormat();
+    ChunkPtr chunk(raw, Mix_FreeChunk);
     feed_.Halt();
+    // The old chunk is freed after the lock is let go: freeing takes the
+    // audio device's lock, which the audio thread holds while it waits for
+    // ours.
     std::lock_guard lock(mutex_);
-    chunk_.reset(raw);
+    chunk_.swap(chunk);
     samples_ = reinterpret_cast<const int16_t*>(chunk_->abuf);
     frames_ = chunk_->alen / media::kBytesPerFrame;
     cursor_ = 0;
@@ -100,8 +106,9 @@ class SdlMp3Player : public MusicPlayer {
 
   void Release() override {
     feed_.Halt();
+    ChunkPtr old(nullptr, Mix_FreeChunk);  // freed after the lock, as in Open
     std::lock_guard lock(mutex_);
-    chunk_.reset();
+    chunk_.swap(old);
     samples_ = nullptr;
     frames_ = 0;
     cursor_ = 0;
@@ -134,7 +141,7 @@ class SdlMp3Player : public MusicPlayer {
 
   media::SdlAudio audio_;  // first: the device outlives the feed and the chunk
   mutable std::mutex mutex_;
-  std::unique_ptr<Mix_Chunk, void (*)(Mix_Chunk*)> chunk_{nullptr, Mix_FreeChunk};
+  ChunkPtr chunk_{nullptr, Mix_FreeChunk};
   const int16_t* samples_ = nullptr;
   int64_t frames_ = 0;
   int64_t cursor_ = 0;
