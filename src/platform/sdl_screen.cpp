@@ -213,6 +213,9 @@ struct SdlScreen::Impl {
 
 SdlScreen::SdlScreen(const ScreenOptions& options) : impl_(std::make_unique<Impl>()) {
   if (!impl_->video.ok()) throw std::runtime_error(std::string("No video: ") + SDL_GetError());
+  // A click that brings the window to the front also counts as a click,
+  // as it does in the windows the games were made for.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   uint32_t flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
   if (options.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   impl_->window.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
