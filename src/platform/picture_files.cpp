@@ -1,7 +1,6 @@
 #include "platform/picture_files.h"
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -17,21 +16,6 @@ namespace {
 
 sdl::RWops MemoryStream(std::span<const uint8_t> bytes) {
   return sdl::RWops(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
-}
-
-// Copies a surface into an image of 0xAARRGGBB pixels. A transparent
-// colour (GIF, BMP colour key) becomes alpha 0.
-Image ToImage(SDL_Surface* surface) {
-  sdl::Surface argb(SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0));
-  if (!argb) InvalidPicture();
-  Image image(argb->w, argb->h);
-  if (SDL_LockSurface(argb.get()) != 0) InvalidPicture();
-  const auto* row = static_cast<const uint8_t*>(argb->pixels);
-  for (int y = 0; y < argb->h; ++y, row += argb->pitch) {
-    std::memcpy(&image.pixels[static_cast<size_t>(y) * image.width], row, static_cast<size_t>(image.width) * 4);
-  }
-  SDL_UnlockSurface(argb.get());
-  return image;
 }
 
 bool StartsWith(std::span<const uint8_t> bytes, std::initializer_list<uint8_t> magic) {
@@ -59,7 +43,9 @@ PictureRef DecodeStill(std::span<const uint8_t> bytes) {
   auto picture = std::make_shared<Picture>();
   picture->width = surface->w;
   picture->height = surface->h;
-  picture->frames.push_back(Frame{ToImage(surface.get()), 0});
+  Image image = sdl::ToImage(surface.get());
+  if (image.Empty()) InvalidPicture();
+  picture->frames.push_back(Frame{std::move(image), 0});
   return picture;
 }
 

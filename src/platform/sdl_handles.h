@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include "platform/image.h"
+
 namespace qvl::sdl {
 
 struct SurfaceDeleter {
@@ -75,5 +77,9 @@ class TtfGuard {
 // An ARGB surface that shares the pixels of `pixels` (no copy); it must not
 // outlive them.
 Surface WrapPixels(const uint32_t* pixels, int width, int height);
+
+// The surface's pixels as 0xAARRGGBB; a transparent colour key becomes
+// alpha 0. Empty when SDL cannot convert the surface.
+Image ToImage(SDL_Surface* surface);
 
 }  // namespace qvl::sdl

@@ -1,6 +1,5 @@
 #include "platform/text_raster.h"
 
-#include <cstring>
 #include <map>
 #include <string>
 
@@ -61,14 +60,7 @@ Image TextRaster::Render(const FontSpec& font, std::string_view utf8, uint32_t c
                              static_cast<uint8_t>(colour), 255};
   sdl::Surface drawn(TTF_RenderUTF8_Blended(f, text.c_str(), sdl_colour));
   if (!drawn) return Image{};
-  sdl::Surface argb(SDL_ConvertSurfaceFormat(drawn.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-  if (!argb) return Image{};
-
-  Image image(argb->w, argb->h);
-  const auto* row = static_cast<const uint8_t*>(argb->pixels);
-  for (int y = 0; y < argb->h; ++y, row += argb->pitch) {
-    std::memcpy(&image.pixels[static_cast<size_t>(y) * image.width], row, static_cast<size_t>(image.width) * 4);
-  }
+  Image image = sdl::ToImage(drawn.get());
   // A colour that is itself see-through makes the whole text so.
   const uint32_t alpha = colour >> 24;
   if (alpha != 255) {
