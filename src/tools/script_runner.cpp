@@ -123,6 +123,7 @@ class Runner : public ui::IdleSource {
       loop.WaitUntil([this] { return host_->Ended(); }, ui::WaitKind::kMain);
       Ended();
     } catch (const StopRun& stop) {
+      FlushLog();
       return stop.status;
     } catch (const ui::ProgramEnded&) {
       FlushLog();

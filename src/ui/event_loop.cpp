@@ -1,6 +1,8 @@
 #include "ui/event_loop.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <limits>
 
 #include "platform/clocks.h"
@@ -84,11 +86,8 @@ void EventLoop::PassTime(std::optional<int64_t> until_ms) {
     // Real time without a window: nothing but a timer can come.
     if (!next) throw Hang("the player waits for something that nothing can bring");
     const int64_t wait = *next - NowMs();
-    if (wait > 0) {
-      // Without a window there is no input to wake us early.
-      struct timespec ts{static_cast<time_t>(wait / 1000), static_cast<long>((wait % 1000) * 1000000)};
-      nanosleep(&ts, nullptr);
-    }
+    // Without a window there is no input to wake the loop early.
+    if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
     return;
   }
   int timeout = std::numeric_limits<int>::max();

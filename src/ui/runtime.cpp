@@ -15,8 +15,10 @@ std::unique_ptr<Runtime> Runtime::MakeHeadless(ScreenMetrics metrics, QueuedMess
 
 std::unique_ptr<Runtime> Runtime::MakeReal(std::unique_ptr<ScreenOutput> screen, std::unique_ptr<MessageBoxes> boxes,
                                            std::unique_ptr<Clipboard> clipboard, ScreenMetrics metrics) {
+  // Scripted real-time play answers its boxes from the script's queue too.
+  auto* queued = dynamic_cast<QueuedMessageBoxes*>(boxes.get());
   return std::unique_ptr<Runtime>(new Runtime(std::make_unique<RealClock>(), nullptr, std::move(screen),
-                                              std::move(boxes), nullptr, std::move(clipboard), metrics));
+                                              std::move(boxes), queued, std::move(clipboard), metrics));
 }
 
 Runtime::Runtime(std::unique_ptr<Clock> clock, VirtualClock* virtual_clock, std::unique_ptr<ScreenOutput> screen,
@@ -32,7 +34,19 @@ Runtime::Runtime(std::unique_ptr<Clock> clock, VirtualClock* virtual_clock, std:
       scheduler_(*clock_),
       loop_(scheduler_, virtual_clock_, screen_.get()),
       windows_(loop_, scheduler_) {
-  loop_.SetInputHandler([this](const InputEvent& event) { windows_.HandleInput(event); });
+  loop_.SetInputHandler([this](const InputEvent& event) {
+    switch (event.kind) {
+      case InputKind::kQuit:
+        if (on_quit) on_quit();
+        break;
+      case InputKind::kWindowMinimised:
+      case InputKind::kWindowShown:
+        if (on_minimise) on_minimise(event.kind == InputKind::kWindowMinimised);
+        break;
+      default:
+        windows_.HandleInput(event);
+    }
+  });
   if (screen_) loop_.SetBeforeSleep([this] { PresentIfChanged(); });
 }
 

@@ -69,6 +69,11 @@ class Runtime {
   void SetPointer(const PointerPicture& pointer);
   const PointerPicture& pointer() const { return pointer_; }
 
+  // The person closed the real window (the game ends itself then).
+  std::function<void()> on_quit;
+  // The real window was minimised (true) or came back (false).
+  std::function<void(bool minimised)> on_minimise;
+
   // The screen as it looks now, painted from the windows.
   void DrawScreen(Image& screen);
   // Shows the screen in the window when something changed since last time

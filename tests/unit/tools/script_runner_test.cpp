@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -268,6 +269,29 @@ TEST(ScriptRunner, ShotWritesThePngOfTheScreen) {
   auto unwritable = Play("ready\nshot no/such/folder/x.png\n", options);
   EXPECT_EQ(unwritable.status, 2);
   std::filesystem::remove_all(dir);
+}
+
+// The same script in real time on a window (SDL's dummy driver when there
+// is no display): what happens is the same, only time is real.
+TEST(ScriptRunner, RealTimeOnAWindow) {
+  if (std::getenv("DISPLAY") == nullptr) setenv("SDL_VIDEODRIVER", "dummy", 1);
+  RunOptions options;
+  options.real_time = true;
+  auto run = Play(
+      "ready 10000\n"
+      "click MainMenu.Buttn(2)\n"
+      "ready 10000\n"
+      "click Dialog.ButtnOK\n"
+      "wait 20\n"
+      "answer No\n"
+      "click MainMenu.Buttn(3)\n"
+      "wait 20\n"
+      "expect window Dialog false\n",
+      options);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, std::string(kStartLines) +
+                         "LOG Opening dialog\nLOG OK pressed\nLOG MainMenu activated\nLOG Dialog closed\n"
+                         "MSGBOX Test | Quit now?\\nReally? -> No\n");
 }
 
 TEST(ScriptRunner, AFolderWithoutAGameIsStatusTwo) {

@@ -14,6 +14,7 @@
 #include "ui/list_box.h"
 #include "ui/simple_controls.h"
 #include "ui/text_box.h"
+#include "ui/window_runtime.h"
 
 namespace qvl::testing {
 
@@ -29,7 +30,7 @@ class TestHost : public ScriptHost {
  public:
   explicit TestHost(const HostHooks& hooks)
       : hooks_(hooks),
-        runtime_(ui::Runtime::MakeHeadless({}, hooks.on_message_box)),
+        runtime_(MakeRuntime(hooks)),
         busy_pointer_{SolidPicture(8, 8, 0xFF000000)},
         normal_pointer_{SolidPicture(8, 8, 0xFFFFFFFF)} {
     BuildMenu();
@@ -72,6 +73,14 @@ class TestHost : public ScriptHost {
   ui::Window& menu() { return *menu_; }
 
  private:
+  static std::unique_ptr<ui::Runtime> MakeRuntime(const HostHooks& hooks) {
+    if (!hooks.real_time) return ui::Runtime::MakeHeadless({}, hooks.on_message_box);
+    ui::WindowRuntimeOptions options;
+    options.queued_message_boxes = true;
+    options.on_message_box = hooks.on_message_box;
+    return ui::MakeWindowRuntime(options);
+  }
+
   void Log(const std::string& line) { log_.push_back(line); }
 
   void BuildMenu() {
