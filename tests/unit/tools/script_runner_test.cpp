@@ -3,9 +3,11 @@
 #include "tools/script_runner.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "platform/picture_files.h"
@@ -301,6 +303,32 @@ TEST(ScriptRunner, AFolderWithoutAGameIsStatusTwo) {
       err);
   EXPECT_EQ(status, 2);
   EXPECT_EQ(err.str(), "qvl run: no game in /nowhere\n");
+}
+
+// The command line itself: `qvl run` on folders without a game, and on a
+// script with a bad line, which is found before the game is looked at.
+TEST(QvlRun, CommandLineStatuses) {
+  const auto dir = std::filesystem::temp_directory_path() / "qvl_run_cli";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir / "empty");
+  std::ofstream(dir / "good.qvs") << "ready\n";
+  std::ofstream(dir / "bad.qvs") << "ready\nclick\n";
+  auto run = [&](const std::string& args) {
+    const std::string command = std::string(QVL_TOOL_PATH) + " run " + args + " > " + (dir / "out").string() + " 2>&1";
+    const int status = std::system(command.c_str());
+    std::ifstream in(dir / "out");
+    std::stringstream text;
+    text << in.rdbuf();
+    return std::make_pair(WEXITSTATUS(status), text.str());
+  };
+  EXPECT_EQ(run((dir / "empty").string() + " " + (dir / "good.qvs").string()),
+            std::make_pair(2, "qvl run: no game in " + (dir / "empty").string() + " (resource/Quorvel4.dat is missing)\n"));
+  EXPECT_EQ(run((dir / "none").string() + " " + (dir / "good.qvs").string()),
+            std::make_pair(2, "qvl run: no game folder " + (dir / "none").string() + "\n"));
+  EXPECT_EQ(run((dir / "empty").string() + " " + (dir / "bad.qvs").string()),
+            std::make_pair(2, std::string("qvl run: line 2: click takes a target or a point X Y\n")));
+  EXPECT_EQ(run((dir / "empty").string() + " " + (dir / "missing.qvs").string()).first, 2);
+  std::filesystem::remove_all(dir);
 }
 
 TEST(PlayScript, TokensCommentsAndQuotes) {

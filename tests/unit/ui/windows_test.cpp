@@ -201,6 +201,26 @@ TEST(Windows, TheWindowSeesKeysBeforeItsFocusedTextBox) {
   EXPECT_EQ(name.text(), "my savd\xE9" "a");
 }
 
+TEST(Windows, CheckBoxesToggleBeforeTheirClickAndButtonsTakeEnter) {
+  Screen s;
+  Window& w = s.windows.Add("QVDebug");
+  auto& check = w.Add<CheckBox>("Check1");
+  check.Move(0, 0, 100, 20);
+  check.on_click = [&](const MouseArgs&) { s.log.push_back(check.checked() ? "checked" : "unchecked"); };
+  auto& query = w.Add<Button>("Command2");
+  query.Move(0, 40, 100, 20);
+  query.on_click = [&](const MouseArgs&) { s.log.push_back("query"); };
+  w.Show();
+  s.Click(5, 5);
+  s.rt->virtual_clock()->AdvanceBy(1000);
+  s.Click(5, 5);
+  s.rt->virtual_clock()->AdvanceBy(1000);
+  s.Click(5, 45);  // the button takes the focus
+  s.windows.HandleInput(Key(keys::kEnter));
+  EXPECT_EQ(w.focused(), &query);
+  EXPECT_EQ(s.log, (std::vector<std::string>{"checked", "unchecked", "query", "query"}));
+}
+
 TEST(Windows, ListsSelectOnClickAndDoubleClick) {
   Screen s;
   Window& w = s.windows.Add("NoWin");
