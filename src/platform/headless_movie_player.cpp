@@ -36,8 +36,8 @@ class HeadlessMoviePlayer : public MoviePlayer {
 
   void Play() override {
     if (!open_) throw media::InvalidCall();
-    if (playing_) return;
-    if (offset_ >= info_.seconds) offset_ = 0.0;  // played to the end: from the start again
+    if (playing_ && !Ended()) return;
+    offset_ = 0.0;  // stopped or played to the end: from the start again
     start_ms_ = clock_.NowMs();
     playing_ = true;
   }

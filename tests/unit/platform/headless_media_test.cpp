@@ -184,13 +184,18 @@ TEST(HeadlessMovie, EndsOnTimeWithItsNaturalSize) {
   EXPECT_EQ(movie->Position(), duration);
   clock.Advance(5000);
   EXPECT_EQ(movie->Position(), duration);
+  movie->Play();  // once more from the start
+  clock.Advance(500);
+  EXPECT_NEAR(movie->Position(), 0.5, 1e-9);
+  EXPECT_TRUE(movie->IsPlaying());
   movie->Close();
   EXPECT_FALSE(movie->IsOpen());
   EXPECT_EQ(ErrorNumber([&] { movie->Play(); }), err::kInvalidCall);
   EXPECT_EQ(lines[0], "MOVIE open redblue_cinepak.avi 160x120 2.00s");
   EXPECT_EQ(lines[1], "MOVIE level 80");
   EXPECT_EQ(lines[2], "MOVIE play");
-  EXPECT_EQ(lines[3], "MOVIE close");
+  EXPECT_EQ(lines[3], "MOVIE play");
+  EXPECT_EQ(lines[4], "MOVIE close");
 }
 
 TEST(HeadlessMovie, StopGoesBackToTheStart) {

@@ -235,6 +235,60 @@ TEST(SdlMovieControl, LevelAndStopActAtOnce) {
   EXPECT_EQ(CentreColour(movie->CurrentFrame(16, 16)), 'r');
 }
 
+// The same requests, good and bad, give the same trace lines and the same
+// errors in real and in headless play.
+TEST(SdlAndHeadless, TraceTheSameRequestsAlike) {
+  DiskAudio disk("alike");
+  testing::ManualClock clock;
+  std::vector<std::string> real;
+  std::vector<std::string> headless;
+  auto keep = [](std::vector<std::string>& lines) { return [&lines](const std::string& l) { lines.push_back(l); }; };
+  auto run = [](Mixer& mixer, MusicPlayer& mp3, MusicPlayer& midi, MoviePlayer& movie) {
+    mixer.PlayFile(MediaFile("tone440.wav"), false, 16);
+    mixer.SetChannelVolume(16, -1200);
+    EXPECT_ANY_THROW(mixer.PlayFile(MediaFile("corrupt.wav"), false, 16));
+    EXPECT_ANY_THROW(mixer.SetChannelPan(0, 100));
+    mixer.StopChannel(16);
+    mp3.Open(MediaFile("tone660.mp3"));
+    mp3.SetBalance(-300);
+    mp3.Play(false);
+    mp3.Stop();
+    EXPECT_ANY_THROW(midi.Open(MediaFile("missing.mid")));
+    EXPECT_ANY_THROW(midi.Play(true));
+    midi.Open(MediaFile("theme.mid"));
+    EXPECT_ANY_THROW(movie.Open(MediaFile("corrupt.avi")));
+    movie.Open(MediaFile("redblue_raw.avi"));
+    movie.SetLevel(50);
+    movie.Play();
+    movie.Close();
+  };
+  {
+    auto mixer = MakeSdlMixer(keep(real));
+    auto mp3 = MakeSdlMp3Player(keep(real));
+    auto midi = MakeSdlMidiPlayer(keep(real));
+    auto movie = MakeFfmpegMoviePlayer(keep(real));
+    run(*mixer, *mp3, *midi, *movie);
+  }
+  {
+    auto mixer = MakeHeadlessMixer(clock, keep(headless));
+    auto mp3 = MakeHeadlessMp3Player(clock, keep(headless));
+    auto midi = MakeHeadlessMidiPlayer(clock, keep(headless));
+    auto movie = MakeHeadlessMoviePlayer(clock, keep(headless));
+    run(*mixer, *mp3, *midi, *movie);
+  }
+  ASSERT_EQ(real.size(), headless.size());
+  for (size_t i = 0; i < real.size(); ++i) {
+    if (real[i].starts_with("MUSIC mp3 open")) {
+      // The real player counts the decoded samples, the headless one takes
+      // FFmpeg's estimate: the same to a few hundredths of a second.
+      EXPECT_EQ(real[i].substr(0, 29), headless[i].substr(0, 29));
+    } else {
+      EXPECT_EQ(real[i], headless[i]);
+    }
+  }
+  EXPECT_EQ(headless[2], "SOUND play ch=16 file=corrupt.wav loop=0 error 321 Invalid file format");
+}
+
 TEST(SdlMovieControl, MissingAndDamagedMoviesGiveClearErrors) {
   DiskAudio disk("movie-errors");
   auto movie = MakeFfmpegMoviePlayer();
