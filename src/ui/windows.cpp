@@ -187,7 +187,10 @@ void Windows::MouseUp(const InputEvent& event) {
   pointer_y_ = event.y;
   const Hit down = captured_;
   captured_ = Hit{};
-  const bool captured = down.window != nullptr && captured_button_ == event.button;
+  // The button's release goes where it was pressed, as long as that is
+  // still on the screen.
+  const bool captured = down.window != nullptr && captured_button_ == event.button && down.window->visible() &&
+                        (down.control == nullptr || down.control->ShownOnScreen());
   captured_button_ = MouseButton::kNone;
   const Hit under = HitTest(event.x, event.y);
   const Hit target = captured ? down : under;
