@@ -23,8 +23,9 @@ Control::Control(Window& window, ControlKind kind, std::string name, int index)
 
 void Control::SetVisible(bool visible) {
   if (visible_ == visible) return;
+  const bool was_shown = ShownOnScreen();
   visible_ = visible;
-  Changed();
+  if (was_shown || ShownOnScreen()) window_.Changed();
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -49,8 +50,9 @@ void Control::SetContainer(Control* container) {
   for (Control* c = container; c != nullptr; c = c->container_) {
     if (c == this) return;
   }
+  const bool was_shown = ShownOnScreen();
   container_ = container;
-  Changed();
+  if (was_shown || ShownOnScreen()) window_.Changed();
 }
 
 void Control::ZOrder(bool to_front) {
@@ -83,8 +85,9 @@ Rect Control::ScreenClip() const {
 }
 
 void Control::Changed() const {
-  // A window that is not shown is drawn afresh when it shows.
-  if (window_.visible()) window_.Changed();
+  // What is not on the screen is drawn afresh when it shows; a hidden
+  // animation that keeps playing costs no redraw.
+  if (ShownOnScreen()) window_.Changed();
 }
 
 DrawStep Control::Step(DrawStep::Op op) const {

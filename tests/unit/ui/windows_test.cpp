@@ -335,6 +335,15 @@ TEST(Windows, OnlyVisibleChangesAskForANewScreen) {
   EXPECT_FALSE(s.windows.changed());
   label.SetCaption("MUSIC ON");
   EXPECT_TRUE(s.windows.changed());
+  s.windows.ClearChanged();
+  label.Hide();  // going away is a change
+  EXPECT_TRUE(s.windows.changed());
+  s.windows.ClearChanged();
+  label.SetCaption("MUSIC OFF");  // but not what happens while it is hidden
+  label.Move(5, 5);
+  EXPECT_FALSE(s.windows.changed());
+  label.Show();
+  EXPECT_TRUE(s.windows.changed());
 }
 
 TEST(Runtime, PointerIsSetOnlyWhenItDiffers) {
