@@ -24,9 +24,7 @@ class HeadlessMusicPlayer : public MusicPlayer {
     if (midi_) {
       seconds = media::ReadMidiSeconds(path);
     } else {
-      const media::MediaInfo info = media::ProbeMedia(path);
-      if (!info.has_audio) throw media::InvalidFileFormat();
-      seconds = info.seconds;
+      seconds = media::CountAudioSeconds(path);
     }
     Release();
     loaded_ = true;

@@ -1,7 +1,13 @@
 #include "platform/media_probe.h"
 
+#include <algorithm>
+
 #include "platform/ffmpeg_handles.h"
 #include "platform/media_errors.h"
+
+extern "C" {
+#include <libavutil/intreadwrite.h>
+}
 
 namespace qvl::media {
 
@@ -53,6 +59,29 @@ MediaInfo ProbeMedia(const std::string& path) {
     }
   }
   return info;
+}
+
+double CountAudioSeconds(const std::string& path) {
+  const FormatPtr format = OpenMediaFile(path);
+  const int audio = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+  if (audio < 0) throw InvalidFileFormat();
+  const AVStream& stream = *format->streams[audio];
+  const int rate = stream.codecpar->sample_rate;
+  if (rate <= 0) throw InvalidFileFormat();
+  PacketPtr packet(av_packet_alloc());
+  if (!packet) throw InvalidCall();
+  double seconds = 0.0;
+  int64_t dropped_samples = 0;
+  while (av_read_frame(format.get(), packet.get()) >= 0) {
+    if (packet->stream_index == audio) {
+      seconds += static_cast<double>(packet->duration) * av_q2d(stream.time_base);
+      size_t size = 0;
+      const uint8_t* skip = av_packet_get_side_data(packet.get(), AV_PKT_DATA_SKIP_SAMPLES, &size);
+      if (skip != nullptr && size >= 8) dropped_samples += AV_RL32(skip) + AV_RL32(skip + 4);
+    }
+    av_packet_unref(packet.get());
+  }
+  return std::max(0.0, seconds - static_cast<double>(dropped_samples) / rate);
 }
 
 }  // namespace qvl::media

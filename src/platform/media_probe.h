@@ -17,4 +17,10 @@ struct MediaInfo {
 // Errors: 53 missing, 75 unreadable, 321 not a file FFmpeg can read.
 MediaInfo ProbeMedia(const std::string& path);
 
+// Seconds of sound a decoder gives for the file's first audio stream,
+// counted from its packets without decoding them: MP3 encoders add silent
+// samples at both ends that the container's length includes and a decoder
+// drops. Errors as for ProbeMedia, and 321 without audio.
+double CountAudioSeconds(const std::string& path);
+
 }  // namespace qvl::media

@@ -87,6 +87,12 @@ TEST(MediaProbe, ReadsLengthAndPictureSize) {
   EXPECT_FALSE(mp3.has_video);
   EXPECT_NEAR(mp3.seconds, 2.0, 0.1);
 
+  // The MP3's own length leaves out the encoder's silent padding, which
+  // the container's length counts.
+  EXPECT_NEAR(CountAudioSeconds(MediaFile("tone660.mp3")), 2.0, 0.001);
+  EXPECT_GT(mp3.seconds, 2.02);
+  EXPECT_EQ(ErrorNumber([] { CountAudioSeconds(MediaFile("corrupt.mp3")); }), kInvalidFileFormat);
+
   EXPECT_EQ(ErrorNumber([] { ProbeMedia(MediaFile("missing.avi")); }), err::kFileNotFound);
   EXPECT_EQ(ErrorNumber([] { ProbeMedia(MediaFile("corrupt.avi")); }), kInvalidFileFormat);
 }
