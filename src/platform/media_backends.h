@@ -17,7 +17,9 @@ namespace qvl {
 
 // Real backends. Each holds the SDL audio device open while it lives
 // (Mix_OpenAudio is shared and counted); the first one to open it raises
-// error 5 with SDL's own message when there is no audio device.
+// error 5 with SDL's own message ("Cannot open the sound device: …") when
+// there is no audio device. They share the device's mixer channels, so a
+// program makes at most one of each at a time.
 std::unique_ptr<Mixer> MakeSdlMixer(TraceSink trace = {});
 std::unique_ptr<MusicPlayer> MakeSdlMidiPlayer(TraceSink trace = {});
 std::unique_ptr<MusicPlayer> MakeSdlMp3Player(TraceSink trace = {});
