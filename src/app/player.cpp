@@ -1,0 +1,30 @@
+#include "app/player.h"
+
+namespace qvl {
+
+namespace {
+
+std::string WithSeparator(std::string folder) {
+  if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += '/';
+  return folder;
+}
+
+}  // namespace
+
+Player::Player(std::unique_ptr<ui::Runtime> runtime, PlayerSetup setup)
+    : runtime_(std::move(runtime)),
+      program_name_(setup.program.stem().string()),
+      program_folder_(WithSeparator(setup.program.parent_path().string())),
+      development_folder_(WithSeparator(setup.development_folder)),
+      on_log(std::move(setup.on_log)),
+      drives(setup.drives ? std::move(setup.drives) : MakeSystemDriveTable()),
+      media(MakeMediaSet(*runtime_, setup.trace)),
+      windows(runtime_->windows(), builtins) {}
+
+Player::~Player() = default;
+
+bool Player::InDevelopment() const { return program_name_ == "QuorvelPlayer"; }
+
+std::string Player::AppPath() const { return InDevelopment() ? development_folder_ : program_folder_; }
+
+}  // namespace qvl

@@ -1,0 +1,83 @@
+// The Player: the one object that holds the whole running program — its
+// runtime, game folder, open data files, game state, media and windows.
+// Every game procedure takes it; tests make as many as they like.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/data_files.h"
+#include "app/gen_settings.h"
+#include "app/player_windows.h"
+#include "app/startup_state.h"
+#include "engine/game_state.h"
+#include "media/media_set.h"
+#include "platform/drives.h"
+#include "platform/media_trace.h"
+#include "platform/paths.h"
+#include "ui/builtin_pictures.h"
+#include "ui/runtime.h"
+
+namespace qvl {
+
+// Who the program is and what it reports to.
+struct PlayerSetup {
+  // The program file: its name (without extension) and folder decide the
+  // game folder (see AppPath).
+  std::filesystem::path program;
+  // The game folder used when the program runs under its development name.
+  std::string development_folder;
+  // Where the media backends report each request (`qvl run --trace`).
+  TraceSink trace;
+  // Told of every notify-log line as it is written.
+  std::function<void(const std::string&)> on_log;
+  // The mounted drives; the machine's own when not given.
+  std::unique_ptr<DriveTable> drives;
+};
+
+struct Player {
+  Player(std::unique_ptr<ui::Runtime> runtime, PlayerSetup setup);
+  ~Player();
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
+
+  ui::Runtime& runtime() { return *runtime_; }
+  ui::EventLoop& loop() { return runtime_->loop(); }
+
+  // The program's own name without extension ("QuorvelPlayer" in its
+  // development build) and its folder.
+  const std::string& ProgramName() const { return program_name_; }
+  const std::string& ProgramFolder() const { return program_folder_; }
+  // The game folder, ending in a separator: the program's own folder, or
+  // the fixed development folder when the program carries its development
+  // name.
+  std::string AppPath() const;
+  // Whether the program runs under its development name.
+  bool InDevelopment() const;
+
+  // The program has ended (EndApplication ran).
+  bool ended = false;
+
+ private:
+  std::unique_ptr<ui::Runtime> runtime_;
+  std::string program_name_;
+  std::string program_folder_;
+  std::string development_folder_;
+
+ public:
+  std::function<void(const std::string&)> on_log;
+  PathResolver files;
+  ui::BuiltinPictures builtins;
+  std::unique_ptr<DriveTable> drives;
+  DataFiles data;
+  StartupState startup;
+  DisplayState display;
+  GenSettings gen;
+  GameState game;
+  MediaSet media;
+  PlayerWindows windows;
+};
+
+}  // namespace qvl

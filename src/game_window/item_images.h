@@ -1,0 +1,24 @@
+// The hidden window `ItemImages`: for each inventory slot the bar icon,
+// the pointer while the item is in hand and its highlighted pointer.
+#pragma once
+
+#include "app/control_array.h"
+#include "game_window/mouse_point.h"
+#include "ui/builtin_pictures.h"
+#include "ui/simple_controls.h"
+#include "ui/windows.h"
+
+namespace qvl {
+
+class ItemImagesWindow {
+ public:
+  ItemImagesWindow(ui::Windows& windows, const ui::BuiltinPictures& builtins);
+
+  ui::Window& window;
+  ControlArray<ui::ImageControl, 16> ItemIcon;
+  ControlArray<PointerImage, 16> ItemPoint;
+  ControlArray<PointerImage, 16> ItemHL;
+  ui::ImageControl& NoPic;
+};
+
+}  // namespace qvl

@@ -1,0 +1,28 @@
+// The map window `MapWindow`: the game's map picture with up to twenty
+// location markers, their highlights, and the close and cancel buttons.
+#pragma once
+
+#include "app/control_array.h"
+#include "ui/animated_picture.h"
+#include "ui/builtin_pictures.h"
+#include "ui/simple_controls.h"
+#include "ui/windows.h"
+
+namespace qvl {
+
+class MapWindowWindow {
+ public:
+  MapWindowWindow(ui::Windows& windows, const ui::BuiltinPictures& builtins);
+
+  ui::Window& window;
+  ui::ImageControl& Image1;  // the map picture
+  ControlArray<ui::Shape, 20> Hiliter;
+  ControlArray<ui::AnimatedPicture, 20> Loctn;
+  ui::AnimatedPicture& NewLoca;
+  ui::Button& Command1;  // "X"
+  ui::Button& Command2;  // holds the focus
+  ui::ImageControl& ButtnCancel;
+  ui::AnimatedPicture& FNF;
+};
+
+}  // namespace qvl
