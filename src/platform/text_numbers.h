@@ -13,9 +13,11 @@ namespace qvl {
 // Str(5) == " 5", Str(-5) == "-5", Str(3.5) == " 3.5".
 std::string Str(int64_t n);
 std::string Str(double n);
+inline std::string Str(int n) { return Str(static_cast<int64_t>(n)); }
 
 // A whole number as text without the leading blank: Num(5) == "5".
 std::string Num(int64_t n);
+inline std::string Num(int n) { return Num(static_cast<int64_t>(n)); }
 
 // The numeric value of a text: blanks are skipped, then the longest numeric
 // prefix is read ("12abc" → 12, "3.7" → 3.7, "abc" → 0, "&H1F" → 31).
