@@ -35,6 +35,7 @@ struct TextStyle {
   bool italic = false;
   bool underline = false;
   Align align = Align::kLeft;
+  bool middle = false;  // centred from top to bottom too (button captions)
   bool word_wrap = true;
 };
 

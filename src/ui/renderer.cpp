@@ -90,8 +90,14 @@ struct Renderer::Impl {
     if ((step.colour >> 24) == 0 || step.text.empty()) return;
     const Rect clip = Intersect(step.clip, step.rect);
     if (clip.width <= 0 || clip.height <= 0) return;
-    for (const LaidLine& line : Caption(step).lines) {
-      DrawImage(screen, line.pixels, step.rect.left + line.x, step.rect.top + line.y, clip);
+    const LaidCaption& caption = Caption(step);
+    int top = step.rect.top;
+    if (step.style.middle && !caption.lines.empty()) {
+      const int height = static_cast<int>(caption.lines.size()) * raster.LineHeight(FontFor(step.style));
+      top += (step.rect.height - height) / 2;
+    }
+    for (const LaidLine& line : caption.lines) {
+      DrawImage(screen, line.pixels, step.rect.left + line.x, top + line.y, clip);
     }
   }
 

@@ -156,6 +156,7 @@ void Button::Draw(DisplayList& out) const {
   text.colour = enabled() ? kTextColour : kShadowColour;
   text.text = Cp1252ToUtf8(caption_);
   text.style.align = Align::kCentre;
+  text.style.middle = true;
   out.push_back(text);
 }
 
