@@ -1,23 +1,103 @@
-// The game's side of `qvl run`. Until the Player exists, no game can be
-// played from a script: a folder with a game says so, one without says
-// that there is no game.
+// The game's side of `qvl run`: a Player on the game folder, started as the
+// real program starts, answering the script's questions about the game.
+#include <deque>
 #include <system_error>
 
+#include "app/player.h"
 #include "app/script_host.h"
-#include "platform/paths.h"
+#include "app/startup.h"
+#include "game_window/pointers.h"
+#include "platform/text_numbers.h"
+#include "ui/window_runtime.h"
 
 namespace qvl {
 
-std::unique_ptr<ScriptHost> MakeGameHost(const std::filesystem::path& game_dir, const HostHooks& /*hooks*/) {
+namespace {
+
+// The program's name in the game folder: a shipped game, which reads its
+// game from its own folder.
+constexpr const char* kShippedProgramName = "QuorvelGame";
+
+class GameHost : public ScriptHost {
+ public:
+  GameHost(const std::filesystem::path& game_dir, const HostHooks& hooks) {
+    PlayerSetup setup;
+    setup.program = game_dir / kShippedProgramName;
+    setup.trace = hooks.trace;
+    setup.on_log = [this](const std::string& line) { log_.push_back(line); };
+    player_ = std::make_unique<Player>(MakeRuntime(hooks), std::move(setup));
+  }
+
+  ui::Runtime& runtime() override { return player_->runtime(); }
+  void Start() override { StartProgram(*player_); }
+
+  std::optional<std::string> Query(const std::string& name, const std::vector<std::string>& args) override {
+    Player& p = *player_;
+    if (name == "flag" && args.size() == 1) {
+      const double n = Val(args[0]);
+      if (n < 1 || n > GameState::kFlagCount) return std::nullopt;
+      return Num(p.game.Flags[static_cast<size_t>(n)]);
+    }
+    if (name == "scene" && args.empty()) return Num(p.game.CurrentScene);
+    if (name == "music" && args.empty()) return std::string(p.music.MusicOn ? "on" : "off");
+    if (name == "pointer" && args.empty()) return PointerName();
+    return std::nullopt;
+  }
+
+  bool BusyPointerShows() const override { return WaitPointerShows(*player_); }
+  bool Ended() const override { return player_->ended; }
+
+  std::vector<std::string> TakeLogLines() override {
+    std::vector<std::string> lines(log_.begin(), log_.end());
+    log_.clear();
+    return lines;
+  }
+
+  std::vector<std::pair<std::string, std::string>> StateFields() override {
+    Player& p = *player_;
+    return {{"scene", Num(p.game.CurrentScene)},
+            {"pointer", "\"" + PointerName() + "\""},
+            {"music", p.music.MusicOn ? "true" : "false"}};
+  }
+
+ private:
+  static std::unique_ptr<ui::Runtime> MakeRuntime(const HostHooks& hooks) {
+    if (!hooks.real_time) return ui::Runtime::MakeHeadless({}, hooks.on_message_box);
+    ui::WindowRuntimeOptions options;
+    options.queued_message_boxes = true;
+    options.on_message_box = hooks.on_message_box;
+    try {
+      return ui::MakeWindowRuntime(options);
+    } catch (const std::runtime_error& error) {
+      throw HostError(std::string("no window for real play: ") + error.what());
+    }
+  }
+
+  // The pointer as the script names it: its slot 1 … 15, "item" for the
+  // item in hand, "itemhl" for an item's highlighted pointer.
+  std::string PointerName() const {
+    Player& p = *player_;
+    if (const int slot = PointerSlotShowing(p); slot != 0) return Num(slot);
+    const PictureRef& showing = p.runtime().pointer().picture;
+    if (showing && showing == p.windows.main.FlashFixIcon.pointer().picture) return "item";
+    for (int i = 1; i <= 16; ++i) {
+      if (showing && showing == p.windows.item_images.ItemHL(i).pointer().picture) return "itemhl";
+    }
+    return "-";
+  }
+
+  std::unique_ptr<Player> player_;
+  std::deque<std::string> log_;
+};
+
+}  // namespace
+
+std::unique_ptr<ScriptHost> MakeGameHost(const std::filesystem::path& game_dir, const HostHooks& hooks) {
   std::error_code error;
   if (!std::filesystem::is_directory(game_dir, error)) {
     throw HostError("no game folder " + game_dir.string());
   }
-  PathResolver files;
-  if (!files.FileExists((game_dir / "resource" / "Quorvel4.dat").string())) {
-    throw HostError("no game in " + game_dir.string() + " (resource/Quorvel4.dat is missing)");
-  }
-  throw HostError("the game in " + game_dir.string() + " cannot be played yet: the player is not built");
+  return std::make_unique<GameHost>(std::filesystem::absolute(game_dir), hooks);
 }
 
 }  // namespace qvl

@@ -1,5 +1,7 @@
 #include "app/player.h"
 
+#include "app/player_events.h"
+
 namespace qvl {
 
 namespace {
@@ -15,11 +17,13 @@ Player::Player(std::unique_ptr<ui::Runtime> runtime, PlayerSetup setup)
     : runtime_(std::move(runtime)),
       program_name_(setup.program.stem().string()),
       program_folder_(WithSeparator(setup.program.parent_path().string())),
-      development_folder_(WithSeparator(setup.development_folder)),
+      development_folder_(WithSeparator(setup.development_folder.empty() ? QVL_DEV_GAME_DIR : setup.development_folder)),
       on_log(std::move(setup.on_log)),
       drives(setup.drives ? std::move(setup.drives) : MakeSystemDriveTable()),
       media(MakeMediaSet(*runtime_, setup.trace)),
-      windows(runtime_->windows(), builtins) {}
+      windows(runtime_->windows(), builtins) {
+  WireEvents(*this);
+}
 
 Player::~Player() = default;
 

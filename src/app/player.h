@@ -13,7 +13,11 @@
 #include "app/player_windows.h"
 #include "app/startup_state.h"
 #include "engine/game_state.h"
+#include "engine/sound_watch.h"
 #include "media/media_set.h"
+#include "media/movie_state.h"
+#include "media/music_state.h"
+#include "media/sound_state.h"
 #include "platform/drives.h"
 #include "platform/media_trace.h"
 #include "platform/paths.h"
@@ -27,7 +31,8 @@ struct PlayerSetup {
   // The program file: its name (without extension) and folder decide the
   // game folder (see AppPath).
   std::filesystem::path program;
-  // The game folder used when the program runs under its development name.
+  // The game folder used when the program runs under its development name
+  // (the bundled demo game when not given).
   std::string development_folder;
   // Where the media backends report each request (`qvl run --trace`).
   TraceSink trace;
@@ -76,7 +81,11 @@ struct Player {
   DisplayState display;
   GenSettings gen;
   GameState game;
+  SoundWatch watch;
   MediaSet media;
+  SoundState sound;
+  MusicState music;
+  MovieState movies;
   PlayerWindows windows;
 };
 

@@ -25,6 +25,10 @@ struct GameState {
   bool BuildDebugOn = false;
   // 1 when the game window's debug button is to be shown.
   int16_t DebugButtonEnabled = 0;
+  // The inventory slot of the item in hand; 99 when nothing is in hand.
+  int16_t Hand = 99;
+  // The scene has settled after loading (the game window's scene timer).
+  bool SceneSettled = false;
   // Flags 1 … 255 (index 0 is "no flag" and never holds a value).
   std::array<int16_t, kFlagCount + 1> Flags{};
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/control_array.h"
+#include "game_window/mouse_point.h"
 #include "media/movie_control.h"
 #include "ui/animated_picture.h"
 #include "ui/builtin_pictures.h"
@@ -44,13 +45,13 @@ class MainWindow {
   ControlArray<ui::Label, 5> ConvText;
   ui::PictureBox& AVIBG;
   MovieControl& MoviePlayer1;
+  ui::PictureBox& Block;  // covers the scene area while a scene changes
   ui::PictureBox& MsgStatus;
   ui::Label& Msg;
-  ui::PictureBox& Block;
   ui::PictureBox& InvBar;
   ControlArray<ui::ImageControl, 16> invitem;
   ui::Shape& ItemHiLite;
-  ui::ImageControl& FlashFixIcon;
+  PointerImage& FlashFixIcon;  // the pointer of the item in hand
   ui::ImageControl& ExamineItem;
   ui::ImageControl& SaveGameButtn;
   ui::ImageControl& MainMenuButtn;

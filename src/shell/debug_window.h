@@ -44,4 +44,9 @@ class DebugWindow {
   ui::Label& DebugInfo;
 };
 
+struct Player;
+
+// The events of the debug window.
+void WireDebugWindow(Player& p);
+
 }  // namespace qvl

@@ -40,4 +40,12 @@ class MainMenuWindow {
   bool CreditsPlaying = false;
 };
 
+struct Player;
+
+// Starts the credits scene in the game window (the menu's credits button).
+void PlayCredits(Player& p);
+
+// The events of the main menu window.
+void WireMainMenu(Player& p);
+
 }  // namespace qvl

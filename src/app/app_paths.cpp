@@ -1,0 +1,81 @@
+#include "app/app_paths.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "app/player.h"
+#include "platform/picture_files.h"
+#include "shell/display_services.h"
+
+namespace qvl {
+
+namespace {
+
+// Makes a folder; false when it cannot be made.
+bool MakeFolder(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return !error && std::filesystem::is_directory(folder, error);
+}
+
+// Where saved games go when the game folder cannot hold them: the user's
+// data folder, in a folder named after the program.
+std::string FallbackSavedFolder(const Player& p) {
+  std::string base;
+  if (const char* data_home = std::getenv("XDG_DATA_HOME"); data_home != nullptr && *data_home != '\0') {
+    base = data_home;
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    base = std::string(home) + "/.local/share";
+  } else {
+    base = std::filesystem::temp_directory_path().string();
+  }
+  return base + "/" + p.ProgramName() + "/Saved";
+}
+
+}  // namespace
+
+bool FileExists(Player& p, const std::string& path) {
+  try {
+    return p.files.FileExists(path);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+std::filesystem::path RealPath(Player& p, const std::string& path) {
+  if (auto found = p.files.Find(path)) return *found;
+  return p.files.ForWriting(path);
+}
+
+PictureRef LoadGamePicture(Player& p, const std::string& path) {
+  auto found = p.files.Find(path);
+  if (!found) throw RuntimeError(err::kFileNotFound);
+  return LoadPictureFile(*found);
+}
+
+void InitSavedFolder(Player& p) {
+  p.startup.SavedFolder = p.AppPath() + "Saved";
+  if (ItemExist(p, p.startup.SavedFolder)) {
+    p.startup.SavedFolder += "/";
+    return;
+  }
+  if (MakeFolder(p.files.ForWriting(p.startup.SavedFolder))) {
+    p.startup.SavedFolder += "/";
+    return;
+  }
+  p.startup.SavedFolder = FallbackSavedFolder(p);
+  if (!ItemExist(p, p.startup.SavedFolder)) MakeFolder(p.startup.SavedFolder);
+  p.startup.SavedFolder += "/";
+}
+
+// The windows lie on the 800 × 600 screen the game draws (shown in the
+// middle of the desktop, or fullscreen while switched), so that is the
+// screen they centre on.
+void GetScreenMetrics(Player& p) {
+  p.startup.ScreenWidthPx = 800;
+  p.startup.ScreenHeightPx = 600;
+}
+
+void KickSceneTimer(Player& p) { p.windows.main.ScnTimer.SetInterval(1); }
+
+}  // namespace qvl

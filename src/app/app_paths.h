@@ -1,0 +1,39 @@
+// The paths every part of the game uses: files under the game folder,
+// whether a file exists, the saved-games folder, the screen size, and the
+// scene timer kick of a new or restored game.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/image.h"
+
+namespace qvl {
+
+struct Player;
+
+// True when the game path names an existing normal file (not a folder);
+// any error counts as false.
+bool FileExists(Player& p, const std::string& path);
+
+// The real file of a game path such as AppPath() + "resource\gfx\a.gif";
+// the path as written when there is no such file.
+std::filesystem::path RealPath(Player& p, const std::string& path);
+
+// Reads a picture of the game (error 53 when missing, 481 when it cannot
+// be decoded).
+PictureRef LoadGamePicture(Player& p, const std::string& path);
+
+// Sets SavedFolder: the game's "Saved" folder, made when missing; when it
+// cannot be made, a "Saved" folder of the player's own in the user's data
+// folder.
+void InitSavedFolder(Player& p);
+
+// Stores the size of the screen the windows lie on in ScreenWidthPx and
+// ScreenHeightPx.
+void GetScreenMetrics(Player& p);
+
+// Lets the game window's scene timer run at the next opportunity.
+void KickSceneTimer(Player& p);
+
+}  // namespace qvl

@@ -1,0 +1,25 @@
+#include "app/player_events.h"
+
+#include "app/player.h"
+#include "app/startup.h"
+#include "game_window/game_window.h"
+#include "shell/debug_window.h"
+#include "shell/exit_picture.h"
+#include "shell/main_menu.h"
+#include "shell/notify.h"
+#include "shell/quit.h"
+
+namespace qvl {
+
+void WireEvents(Player& p) {
+  WireStartForm(p);
+  WireMainWindow(p);
+  WireMainMenu(p);
+  WireNotifyWindow(p);
+  WireDebugWindow(p);
+  WireNagForm(p);
+  // Closing the real window ends the game as the menu's close button does.
+  p.runtime().on_quit = [&p] { EndApplication(p); };
+}
+
+}  // namespace qvl

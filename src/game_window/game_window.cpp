@@ -1,0 +1,187 @@
+#include "game_window/game_window.h"
+
+#include "app/error_report.h"
+#include "app/player.h"
+#include "game_window/pointers.h"
+#include "media/scene_movie.h"
+#include "media/sound_channels.h"
+#include "media/soundtrack.h"
+#include "platform/text_numbers.h"
+#include "shell/notify.h"
+
+namespace qvl {
+
+namespace {
+
+// Frame pictures of a skin button: 1 the normal look, 0 the highlighted one.
+constexpr int kNormalFrame = 1;
+constexpr int kHighlightFrame = 0;
+
+void ShowFrame(ui::ImageControl& button, const ui::AnimatedPicture& resource, int frame) {
+  if (PictureRef picture = resource.FramePicture(frame)) button.SetPicture(picture);
+}
+
+// The start-up layout of the window.
+void MainLoad(Player& p) {
+  MainWindow& m = p.windows.main;
+  m.Block.Move(0, 0, MainWindow::kSceneWidth, MainWindow::kSceneHeight);
+  // The panel is centred on the 800 × 600 screen the game draws.
+  m.Picture1.Move(m.window.width() / 2 - m.Picture1.width() / 2, m.window.height() / 2 - m.Picture1.height() / 2);
+  m.MsgStatus.Move(m.ScnImg.width() / 2 - m.MsgStatus.width() / 2, m.ScnImg.height() / 2 - m.MsgStatus.height() / 2);
+  m.ConvBox.Move(m.ConvBox.left(), 343);
+  for (int i = 1; i <= 20; ++i) {
+    m.Animation(i).ZOrder();
+    m.NoGIF(i).ZOrder();
+  }
+  for (ui::Control* control : std::initializer_list<ui::Control*>{&m.ConvBox, &m.AVIBG, &m.MoviePlayer1, &m.Block,
+                                                                  &m.MsgStatus}) {
+    control->ZOrder();
+  }
+  ShowPointer(p, pointer::kNormal);
+  p.music.CurrentSoundtrack.clear();
+  p.game.Hand = 99;
+  // The close-up cache is cleared and the twenty delay countdowns are made
+  // by the inventory and delay-timer work.
+  m.ScnTimer.SetTimerEnabled(true);
+  p.loop().DoEvents();
+}
+
+void ShowHidingWindows(Player& p, bool minimised) {
+  for (ui::Window* window : {&p.windows.start.window, &p.windows.intro.window}) {
+    if (minimised) {
+      window->Hide();
+    } else if (window->loaded()) {
+      window->Show();
+    }
+  }
+}
+
+// Esc, F1 and the typed code words.
+void MainKeyDown(Player& p, ui::KeyArgs& args) {
+  MainWindow& m = p.windows.main;
+  try {
+    const int key = args.key;
+    args.key = 0;
+    if (key == keys::kEscape) {
+      m.TypedWord.clear();
+      if (MoviePlaying(p)) CancelSceneMovie(p);
+      return;
+    }
+    if (key == keys::kF1) {
+      m.TypedWord.clear();
+      if (!p.game.SceneLoading) ToggleMusic(p);
+      return;
+    }
+    if (key == keys::kF1 + 1 || key == keys::kF1 + 2) return;
+    m.TypedWord += static_cast<char>(key);
+    if (m.TypedWord == "DEBUG") {
+      m.TypedWord.clear();
+      SwitchOnDebugging(p);
+    } else if (m.TypedWord == "BUILDDEBUG") {
+      m.TypedWord.clear();
+      SwitchOnBuildDebugging(p);
+    }
+    if (m.TypedWord.size() > MainWindow::kTypedWordLimit) m.TypedWord.clear();
+  } catch (const RuntimeError& error) {
+    p.runtime().message_boxes().Show(
+        kAppTitle, "Error in sub Form_KeyDown\r\nError #" + Num(error.number()) + " - " + error.description(),
+        MsgIcon::kNone, MsgButtons::kOK);
+  }
+}
+
+// The pointer over the background, the score display, the panel and the
+// debug button: normal, also with an item in hand. The buttons go back to
+// their normal look.
+void NeutralMove(Player& p) {
+  if (WaitPointerShows(p)) return;
+  MainWindow& m = p.windows.main;
+  if (PointerSlotShowing(p) != pointer::kNormal) ShowPointer(p, pointer::kNormal);
+  m.ItemHiLite.Hide();
+  m.HoverTarget = hover::kNeutral;
+  ShowButtonsNormal(p);
+}
+
+// The pointer over the scene background: the item in hand, or normal.
+void SceneMove(Player& p) {
+  if (WaitPointerShows(p)) return;
+  MainWindow& m = p.windows.main;
+  ShowItemOrNormalPointer(p);
+  m.ItemHiLite.Hide();
+  m.HoverTarget = hover::kNeutral;
+  ShowButtonsNormal(p);
+}
+
+// The pointer over the main-menu or the save button: its highlighted
+// look, and the hover sound once per entry.
+void ButtonMove(Player& p, ui::ImageControl& button, const ui::AnimatedPicture& resource, int16_t target) {
+  if (WaitPointerShows(p)) return;
+  MainWindow& m = p.windows.main;
+  ShowFrame(button, resource, kHighlightFrame);
+  if (PointerSlotShowing(p) != pointer::kNormal) ShowPointer(p, pointer::kNormal);
+  const SoundSetting& hover = p.gen.HoverSound;
+  if (m.HoverTarget != target && !hover.file.empty()) {
+    m.HoverTarget = target;
+    PlayWAVQVL(p, hover.file, false, channels::kButtons, hover.pan, hover.vol);
+  }
+}
+
+void MsgTimerTick(Player& p) {
+  p.windows.main.MsgTimer.SetTimerEnabled(false);
+  p.windows.main.MsgStatus.Hide();
+}
+
+void ScnTimerTick(Player& p) {
+  p.windows.main.ScnTimer.SetTimerEnabled(false);
+  p.game.SceneSettled = true;
+}
+
+}  // namespace
+
+void ShowMessageStrip(Player& p, const std::string& text) {
+  MainWindow& m = p.windows.main;
+  m.Msg.SetCaption(text);
+  m.MsgStatus.Show();
+  m.MsgTimer.SetTimerEnabled(true);
+}
+
+void ShowButtonsNormal(Player& p) {
+  MainWindow& m = p.windows.main;
+  ShowFrame(m.MainMenuButtn, m.MMB_Resource, kNormalFrame);
+  ShowFrame(m.SaveGameButtn, m.SGB_Resource, kNormalFrame);
+  ShowFrame(m.ExamineItem, m.EI_Resource, kNormalFrame);
+}
+
+void WireMainWindow(Player& p) {
+  MainWindow& m = p.windows.main;
+  m.window.on_load = [&p] { MainLoad(p); };
+  p.runtime().on_minimise = [&p](bool minimised) { ShowHidingWindows(p, minimised); };
+  m.window.on_key_down = [&p](ui::KeyArgs& args) { MainKeyDown(p, args); };
+  m.window.on_key_press = [](int& character) { character = 0; };
+
+  auto neutral = [&p](const ui::MouseArgs&) { NeutralMove(p); };
+  m.window.on_mouse_move = neutral;
+  m.Picture1.on_mouse_move = neutral;
+  m.Command1.on_mouse_move = neutral;
+  for (ui::Control* part : std::initializer_list<ui::Control*>{
+           &m.LargeScore, &m.SmallScore, &m.Label1, &m.Label2, &m.Label3, &m.Label5, &m.CurrScore_Large,
+           &m.CurrScore_Small, &m.MaxScore_Large, &m.MaxScore_Small}) {
+    part->on_mouse_move = neutral;
+  }
+  m.ScnImg.on_mouse_move = [&p](const ui::MouseArgs&) { SceneMove(p); };
+  m.MainMenuButtn.on_mouse_move = [&p](const ui::MouseArgs&) {
+    ButtonMove(p, p.windows.main.MainMenuButtn, p.windows.main.MMB_Resource, hover::kMainMenuButton);
+  };
+  m.SaveGameButtn.on_mouse_move = [&p](const ui::MouseArgs&) {
+    ButtonMove(p, p.windows.main.SaveGameButtn, p.windows.main.SGB_Resource, hover::kSaveButton);
+  };
+  m.MMB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.MainMenuButtn, p.windows.main.MMB_Resource, 1); };
+  m.SGB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.SaveGameButtn, p.windows.main.SGB_Resource, 1); };
+  m.EI_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.ExamineItem, p.windows.main.EI_Resource, 1); };
+  m.Command1.on_click = [&p](const ui::MouseArgs&) { p.windows.debug.window.Show(); };
+  // The map button, the main-menu and save buttons' clicks, and the
+  // scene objects' pointer rules come with the map, quit, save and scene work.
+  m.MsgTimer.on_tick = [&p] { MsgTimerTick(p); };
+  m.ScnTimer.on_tick = [&p] { ScnTimerTick(p); };
+}
+
+}  // namespace qvl

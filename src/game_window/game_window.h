@@ -1,0 +1,21 @@
+// What the game window does by itself: its start-up layout, the keyboard
+// (Esc, F1 and the code words), the pointer over its parts, the hover
+// feedback of its buttons, the message strip and the small timers.
+#pragma once
+
+#include <string>
+
+namespace qvl {
+
+struct Player;
+
+// Shows a one-line message on the strip over the scene for a second.
+void ShowMessageStrip(Player& p, const std::string& text);
+
+// Gives the three buttons (main menu, save, examine) their normal look.
+void ShowButtonsNormal(Player& p);
+
+// The events of the game window.
+void WireMainWindow(Player& p);
+
+}  // namespace qvl

@@ -1,0 +1,31 @@
+#include "game_window/pointers.h"
+
+#include "app/player.h"
+
+namespace qvl {
+
+void ShowPointer(Player& p, int slot) { p.runtime().SetPointer(p.windows.mouse_point.Pointer(slot).pointer()); }
+
+void ShowItemOrNormalPointer(Player& p) {
+  if (p.game.Hand != 99 && p.windows.main.FlashFixIcon.pointer().picture) {
+    p.runtime().SetPointer(p.windows.main.FlashFixIcon.pointer());
+  } else {
+    ShowPointer(p, pointer::kNormal);
+  }
+}
+
+bool WaitPointerShows(Player& p) {
+  const PictureRef& wait = p.windows.mouse_point.Pointer(pointer::kWait).pointer().picture;
+  return wait != nullptr && p.runtime().pointer().picture == wait;
+}
+
+int PointerSlotShowing(Player& p) {
+  const PictureRef& showing = p.runtime().pointer().picture;
+  if (!showing) return 0;
+  for (int i = 1; i <= 15; ++i) {
+    if (p.windows.mouse_point.Pointer(i).pointer().picture == showing) return i;
+  }
+  return 0;
+}
+
+}  // namespace qvl

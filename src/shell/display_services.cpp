@@ -1,0 +1,135 @@
+#include "shell/display_services.h"
+
+#include "app/error_report.h"
+#include "app/player.h"
+#include "platform/text_numbers.h"
+#include "shell/quit.h"
+
+namespace qvl {
+
+namespace {
+
+constexpr int kGameWidth = 800;
+constexpr int kGameHeight = 600;
+
+std::string WithoutFinalSeparator(std::string path) {
+  if (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+  return path;
+}
+
+}  // namespace
+
+void CheckRes(Player& p) {
+  const ui::ScreenMetrics metrics = p.runtime().GetScreenMetrics();
+  const int w = metrics.WidthTwips() / 15;
+  const int h = metrics.HeightTwips() / 15;
+  bool change = false;
+  if (w < kGameWidth || h < kGameHeight) {
+    change = true;
+  } else if (w == kGameWidth && h == kGameHeight) {
+    change = false;
+  } else {
+    change = p.startup.ChangeResolution;
+  }
+  if (!change) return;
+  p.display.ResolutionChanged = true;
+  p.display.SavedWidth = static_cast<float>(w);
+  p.display.SavedHeight = static_cast<float>(h);
+  ChangeRes(p, kGameWidth, kGameHeight);
+}
+
+void ChangeRes(Player& p, float width, float height) {
+  try {
+    const int w = CLng(width);
+    const int h = CLng(height);
+    const bool game_mode = w == kGameWidth && h == kGameHeight;
+    if (ScreenOutput* screen = p.runtime().screen()) screen->SetFullscreen(game_mode);
+    p.display.Fullscreen800x600 = game_mode;
+    p.runtime().SetScreenMetrics(ui::ScreenMetrics{w, h});
+  } catch (const std::exception&) {
+    // The game goes on in whatever mode the screen is in.
+  }
+}
+
+int16_t TypeOfDrive(Player& p, const std::string& drive) {
+  try {
+    const std::string path = Trim(drive);
+    if (path.empty()) return drive_type::kUnknown;
+    const auto mounts = p.drives->Mounts();
+    const Mount* mount = MountHolding(mounts, path);
+    if (mount == nullptr) return drive_type::kNoRootDir;
+    return static_cast<int16_t>(DriveTypeOfMount(*mount));
+  } catch (const RuntimeError& error) {
+    ReportUnexpected(p, "TypeOfDrive", error);
+    return drive_type::kUnknown;
+  }
+}
+
+std::string GetDriveString(Player& p) {
+  std::string roots;
+  for (const Mount& mount : p.drives->Mounts()) {
+    if (!roots.empty()) roots += '\0';
+    roots += mount.point;
+  }
+  return roots;
+}
+
+bool ItemExist(Player& p, const std::string& path) {
+  try {
+    const std::string item = WithoutFinalSeparator(Trim(path));
+    if (item.empty()) return false;
+    const auto mounts = p.drives->Mounts();
+    const Mount* mount = MountHolding(mounts, item);
+    if (mount == nullptr || TypeOfDrive(p, item) == drive_type::kUnknown) return false;
+    if (item == mount->point) return true;
+    return p.files.ItemExists(item);
+  } catch (const RuntimeError& error) {
+    ReportUnexpected(p, "ItemExist", error);
+    return false;
+  }
+}
+
+std::optional<std::string> VolumeLabelOf(Player& p, const std::string& path) {
+  const auto mounts = p.drives->Mounts();
+  const Mount* mount = MountHolding(mounts, path);
+  if (mount == nullptr) return std::nullopt;
+  return p.drives->VolumeLabel(*mount);
+}
+
+void CheckSceneDisc(Player& p, int16_t scene) {
+  if (p.startup.CurrentCD == 0) return;
+  int16_t required = 0;
+  for (int16_t d = 1; d <= 4; ++d) {
+    if (p.gen.CDFirstScene[d] <= scene && scene <= p.gen.CDLastScene[d]) {
+      if (d == p.startup.CurrentCD) return;
+      required = d;
+    }
+  }
+  if (required == 0) {
+    if (p.gen.CDMode) {
+      p.runtime().message_boxes().Show(
+          "Quorvel Player",
+          "This application has been set up to run from a CD, and is currently running from a CD.  However, the "
+          "Quorvel Engine was unable to determine which CD is required for Scene #" +
+              Num(scene) +
+              ".  Possible cause: Scene Resource setup was not done correcly.  Without knowing which CD is "
+              "required, it is impossible to continue.  Please correct the problem and try again.",
+          MsgIcon::kCritical, MsgButtons::kOK);
+      EndApplication(p);
+    }
+    // A disc was identified but no disc holds the scene: load it from the
+    // disc that is in.
+    return;
+  }
+  while (true) {
+    p.runtime().message_boxes().Show(
+        p.gen.GameTitle, "Please Insert CD #" + Num(required) + ".  Click OK after CD has spun down.",
+        MsgIcon::kNone, MsgButtons::kOK);
+    p.loop().DoEvents();
+    const auto label = VolumeLabelOf(p, p.AppPath());
+    if (label && LCase(*label) == LCase(p.gen.CDLabel[static_cast<size_t>(required)])) break;
+  }
+  p.startup.CurrentCD = required;
+}
+
+}  // namespace qvl

@@ -1,0 +1,40 @@
+// Display, drive and disc services: the 800 × 600 screen the game is made
+// for (fullscreen while switched), what kind of drive a folder lies on,
+// whether a file or folder exists, and the request for another game disc.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace qvl {
+
+struct Player;
+
+// At start-up: a screen smaller than 800 × 600, or a larger one when the
+// game asks for it, is switched to 800 × 600.
+void CheckRes(Player& p);
+
+// Switches the screen to width × height: 800 × 600 shows the game
+// fullscreen at that size, any other size goes back to the desktop as it
+// was. Failures are ignored.
+void ChangeRes(Player& p, float width, float height);
+
+// The drive kind (drive_type::) of the drive a path lies on; 0 for an
+// empty text.
+int16_t TypeOfDrive(Player& p, const std::string& drive);
+
+// Whether a file, folder or drive exists.
+bool ItemExist(Player& p, const std::string& path);
+
+// The roots of the mounted drives, separated by zero characters.
+std::string GetDriveString(Player& p);
+
+// The volume label of the disc the path lies on, when it has one.
+std::optional<std::string> VolumeLabelOf(Player& p, const std::string& path);
+
+// Before scene `scene` loads: when the game runs from an identified disc
+// and the scene lies on another one, asks for that disc until it is in.
+void CheckSceneDisc(Player& p, int16_t scene);
+
+}  // namespace qvl

@@ -1,0 +1,108 @@
+#include "shell/notify.h"
+
+#include "app/error_report.h"
+#include "app/player.h"
+#include "game_window/pointers.h"
+#include "platform/cp1252.h"
+#include "platform/text_numbers.h"
+
+namespace qvl {
+
+namespace {
+
+// The log holds as many lines as a list can number.
+constexpr int kMostLines = 32767;
+
+void CompExpClick(Player& p) {
+  NotifyWindow& w = p.windows.notify;
+  if (w.window.height() == NotifyWindow::kShrunkHeight) {
+    w.window.Move(w.window.left(), w.window.top(), w.window.width(), w.FullHeight);
+    w.CompExp.SetCaption("Shrink Window");
+  } else {
+    w.window.Move(w.window.left(), w.window.top(), w.window.width(), NotifyWindow::kShrunkHeight);
+    w.CompExp.SetCaption("Expand Window");
+  }
+}
+
+void CopyClick(Player& p) {
+  try {
+    std::string text;
+    for (const std::string& line : p.windows.notify.List1.items()) text += line + "\n";
+    p.runtime().clipboard().SetText("");
+    p.runtime().clipboard().SetText(Cp1252ToUtf8(text));
+  } catch (const std::exception& error) {
+    const RuntimeError* runtime = dynamic_cast<const RuntimeError*>(&error);
+    p.runtime().message_boxes().Show(kAppTitle,
+                                     "An error has occured with the Notify Window.  Please report!\rError #" +
+                                         Str(int64_t{runtime ? runtime->number() : 5}) + " / " + error.what(),
+                                     MsgIcon::kNone, MsgButtons::kOK);
+  }
+}
+
+void EmptyClick(Player& p) {
+  if (p.runtime().message_boxes().Show(kAppTitle, "Empty the contents of the Notify Window?", MsgIcon::kQuestion,
+                                       MsgButtons::kYesNo) == MsgAnswer::kYes) {
+    p.windows.notify.List1.Clear();
+  }
+}
+
+void NotifyLoad(Player& p) {
+  NotifyWindow& w = p.windows.notify;
+  w.CompExp.SetCaption("Expand Window");
+  w.FullHeight = w.window.height();
+  w.window.Move(2000 / 15, 0, w.window.width(), NotifyWindow::kShrunkHeight);
+  p.game.BuildDebugOn = false;
+}
+
+// The screen shows the wait pointer: the log window gives the normal one.
+void NotifyMouseMove(Player& p) {
+  if (WaitPointerShows(p)) ShowPointer(p, pointer::kNormal);
+}
+
+}  // namespace
+
+void Notify(Player& p, const std::string& text) {
+  ui::ListBox& list = p.windows.notify.List1;
+  try {
+    if (list.ListCount() >= kMostLines) throw RuntimeError(7, "Out of memory");
+    list.AddItem(text);
+    list.SetListIndex(list.ListCount() - 1);
+    if (p.on_log) p.on_log(text);
+  } catch (const RuntimeError& error) {
+    p.runtime().message_boxes().Show(kAppTitle,
+                                     "An error has occured with the Notify Window.\rError #" + Str(int64_t{error.number()}) +
+                                         " : " + error.description() + "\rList Count =" + Str(int64_t{list.ListCount()}),
+                                     MsgIcon::kNone, MsgButtons::kOK);
+    list.Clear();
+  }
+}
+
+void SwitchOnDebugging(Player& p) {
+  MainWindow& main = p.windows.main;
+  if (main.Command1.visible()) return;
+  p.game.DebugButtonEnabled = 1;
+  p.windows.notify.List1.Clear();
+  main.Command1.Show();
+  p.windows.notify.window.Show();
+  p.game.NotifyLogOn = true;
+}
+
+void SwitchOnBuildDebugging(Player& p) {
+  SwitchOnDebugging(p);
+  p.windows.notify.window.Show();
+  p.game.NotifyLogOn = true;
+  p.game.BuildDebugOn = true;
+  Notify(p, "BUILD DEBUGGING IS ENABLED!");
+}
+
+void WireNotifyWindow(Player& p) {
+  NotifyWindow& w = p.windows.notify;
+  w.window.on_load = [&p] { NotifyLoad(p); };
+  w.CompExp.on_click = [&p](const ui::MouseArgs&) { CompExpClick(p); };
+  w.cc.on_click = [&p](const ui::MouseArgs&) { CopyClick(p); };
+  w.ClC.on_click = [&p](const ui::MouseArgs&) { EmptyClick(p); };
+  w.window.on_mouse_move = [&p](const ui::MouseArgs&) { NotifyMouseMove(p); };
+  w.List1.on_mouse_move = [&p](const ui::MouseArgs&) { NotifyMouseMove(p); };
+}
+
+}  // namespace qvl

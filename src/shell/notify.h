@@ -1,0 +1,24 @@
+// The notify log of the game's author and the two code words that switch
+// the author's tools on.
+#pragma once
+
+#include <string>
+
+namespace qvl {
+
+struct Player;
+
+// Appends one line to the notify log. Callers test NotifyLogOn (or
+// BuildDebugOn for detailed lines) first.
+void Notify(Player& p, const std::string& text);
+
+// "DEBUG" typed in the game window: the debug button and the notify log.
+void SwitchOnDebugging(Player& p);
+
+// "BUILDDEBUG": the same, then build debugging with its detailed lines.
+void SwitchOnBuildDebugging(Player& p);
+
+// The events of the notify window.
+void WireNotifyWindow(Player& p);
+
+}  // namespace qvl

@@ -1,0 +1,45 @@
+#include "shell/quit.h"
+
+#include "app/player.h"
+#include "shell/display_services.h"
+
+namespace qvl {
+
+namespace {
+
+// Lets pending window events run, unless the program is already ending.
+void Yield(Player& p) {
+  if (!p.loop().Ended()) p.loop().DoEvents();
+}
+
+}  // namespace
+
+void EndApplication(Player& p) {
+  if (!p.ended) {
+    p.ended = true;
+    p.data.CloseAll();
+    p.windows.mp3.Mp3Timer.SetTimerEnabled(false);
+    p.windows.main.MoviePlayer1.SetFileName("");
+    if (p.media.movie) p.media.movie->Close();
+    Yield(p);
+    if (p.display.ResolutionChanged) ChangeRes(p, p.display.SavedWidth, p.display.SavedHeight);
+    // The music players let go of their files (the full release of the
+    // music engine comes with the soundtrack procedures).
+    if (p.media.midi) p.media.midi->Release();
+    if (p.media.mp3) p.media.mp3->Release();
+    Yield(p);
+    if (p.media.mixer) p.media.mixer->Shutdown();
+    Yield(p);
+    PlayerWindows& w = p.windows;
+    for (ui::Window* window :
+         {&w.mp3.window, &w.map.window, &w.debug.window, &w.item_images.window, &w.load_game.window,
+          &w.closeup.window, &w.mouse_point.window, &w.quit_query.window, &w.save_game.window, &w.intro.window,
+          &w.notify.window, &w.nag.window, &w.start.window, &w.main.window, &w.main_menu.window}) {
+      window->Unload();
+    }
+    p.loop().EndProgram();
+  }
+  throw ui::ProgramEnded{};
+}
+
+}  // namespace qvl
