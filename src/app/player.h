@@ -13,7 +13,6 @@
 #include "app/player_windows.h"
 #include "app/startup_state.h"
 #include "engine/game_state.h"
-#include "engine/sound_watch.h"
 #include "media/media_set.h"
 #include "media/movie_state.h"
 #include "media/music_state.h"
@@ -81,7 +80,6 @@ struct Player {
   DisplayState display;
   GenSettings gen;
   GameState game;
-  SoundWatch watch;
   MediaSet media;
   SoundState sound;
   MusicState music;
