@@ -17,9 +17,9 @@ ui::Label& AddCaption(ui::Window& window, const char* name, const char* caption,
 StartForm::StartForm(ui::Windows& windows, const ui::BuiltinPictures& builtins)
     : window(windows.Add("StartForm")),
       QVLGIFLogo(window.Add<ui::AnimatedPicture>("QVLGIFLogo")),
-      QVLPVersion(AddCaption(window, "QVLPVersion", "", {740, 580, 60, 16})),
-      QuorvelURL(AddCaption(window, "QuorvelURL", "quorvel.example.org", {240, 365, 320, 16})),
-      Label1(AddCaption(window, "Label1", "Loading.  Please wait...", {300, 292, 200, 16})),
+      QVLPVersion(AddCaption(window, "QVLPVersion", "", {730, 576, 60, 14})),
+      QuorvelURL(AddCaption(window, "QuorvelURL", "quorvel.example.org", {240, 362, 320, 16})),
+      Label1(AddCaption(window, "Label1", "Loading.  Please wait...", {300, 280, 200, 16})),
       UserAnimLogo(window.Add<ui::AnimatedPicture>("UserAnimLogo")),
       UserAVILogo(window.Add<MovieControl>("UserAVILogo")),
       Timer1(AddTimer(window, "Timer1", 1200)),
@@ -31,8 +31,11 @@ StartForm::StartForm(ui::Windows& windows, const ui::BuiltinPictures& builtins)
   window.SetBackColour(0xFF000000);
   QVLGIFLogo.SetPicture(builtins.Get(ui::BuiltinPicture::kEngineLogo));
   QVLGIFLogo.SetOnce(true);
-  QVLGIFLogo.Move(240, 240);
+  QVLGIFLogo.Move(240, 230);
   QVLGIFLogo.Hide();
+  ui::TextStyle small;
+  small.size_pt = 7;
+  QVLPVersion.SetStyle(small);
   QVLPVersion.Hide();
   QuorvelURL.Hide();
   QuorvelURL.SetStyle(Centred());
