@@ -41,7 +41,33 @@ class GameHost : public ScriptHost {
     if (name == "scene" && args.empty()) return Num(p.game.CurrentScene);
     if (name == "music" && args.empty()) return std::string(p.music.MusicOn ? "on" : "off");
     if (name == "pointer" && args.empty()) return PointerName();
+    if (name == "hand" && args.empty()) return Num(p.game.Hand);
+    if (name == "items" && args.empty()) return HeldItems();
+    if (name == "location" && args.size() == 1) {
+      const double n = Val(args[0]);
+      if (n < 1 || n > 20 || n != static_cast<int>(n)) return std::nullopt;
+      return Num(p.map.Location[static_cast<size_t>(n)].OnMap);
+    }
+    if (name == "soundtrack" && args.empty()) {
+      return p.music.CurrentSoundtrack.empty() ? std::string("-") : p.music.CurrentSoundtrack;
+    }
+    if (name == "channel" && args.size() == 1) {
+      const double n = Val(args[0]);
+      if (n < 1 || n > 20 || n != static_cast<int>(n)) return std::nullopt;
+      const int channel = static_cast<int>(n);
+      if (!p.media.mixer->IsPlaying(channel)) return std::string("-");
+      return p.sound.ChannelFile[static_cast<size_t>(channel)];
+    }
     return std::nullopt;
+  }
+
+  // The item numbers of slots 1 … count; "-" when nothing is held.
+  std::string HeldItems() const {
+    std::string items;
+    for (int16_t k = 1; k <= player_->inventory.InvCount; ++k) {
+      items += (items.empty() ? "" : " ") + Num(player_->inventory.Slot[static_cast<size_t>(k)].Item);
+    }
+    return items.empty() ? "-" : items;
   }
 
   bool BusyPointerShows() const override { return WaitPointerShows(*player_); }

@@ -2,7 +2,9 @@
 
 #include "app/player.h"
 #include "app/startup.h"
+#include "engine/object_data.h"
 #include "game_window/game_window.h"
+#include "media/media_events.h"
 #include "shell/debug_window.h"
 #include "shell/exit_picture.h"
 #include "shell/main_menu.h"
@@ -14,7 +16,9 @@ namespace qvl {
 void WireEvents(Player& p) {
   WireStartForm(p);
   WireMainWindow(p);
+  WireSceneEngine(p);
   WireMainMenu(p);
+  WireMediaWindows(p);
   WireNotifyWindow(p);
   WireDebugWindow(p);
   WireNagForm(p);

@@ -17,8 +17,12 @@ void PlayOpenCredsGif(Player& p, const std::string& file);
 // clears LogoPlaying when it has ended.
 void PlayOpenCredsAVI(Player& p, const std::string& file);
 
-// Plays the intro movie in the intro window and returns when that window
-// has closed.
+// Plays the intro movie in the intro window at sound level `option`
+// (0 … 100, above 100 is 100) and returns when that window has closed;
+// Esc in the window ends it early.
 void PlayIntroAVI(Player& p, const std::string& file, int16_t option);
+
+// The events of the logo on the start window and of the intro window.
+void WireMovieWindows(Player& p);
 
 }  // namespace qvl

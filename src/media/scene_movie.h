@@ -24,4 +24,7 @@ void WaitForMovie(Player& p);
 // Esc in the game window while a scene movie plays: cancels it.
 void CancelSceneMovie(Player& p);
 
+// The game window's movie timers.
+void WireSceneMovie(Player& p);
+
 }  // namespace qvl

@@ -33,4 +33,8 @@ void SetPlayBackVolume(Player& p, int32_t volume);
 // Releases the MP3 player at exit; false when that failed.
 bool TerminateEngine(Player& p);
 
+// Mp3Form's timer (every 600 ms while an MP3 plays): an MP3 that has
+// reached its end starts again.
+void Mp3TimerTick(Player& p);
+
 }  // namespace qvl
