@@ -12,7 +12,11 @@
 #include "app/gen_settings.h"
 #include "app/player_windows.h"
 #include "app/startup_state.h"
+#include "engine/conversations.h"
+#include "engine/delays.h"
 #include "engine/game_state.h"
+#include "engine/scene_state.h"
+#include "game_window/inventory.h"
 #include "media/media_set.h"
 #include "media/movie_state.h"
 #include "media/music_state.h"
@@ -20,6 +24,7 @@
 #include "platform/drives.h"
 #include "platform/media_trace.h"
 #include "platform/paths.h"
+#include "shell/map_locations.h"
 #include "ui/builtin_pictures.h"
 #include "ui/runtime.h"
 
@@ -80,6 +85,11 @@ struct Player {
   DisplayState display;
   GenSettings gen;
   GameState game;
+  SceneState scene;
+  ConversationState conv;
+  DelayState delays;
+  InventoryState inventory;
+  MapState map;
   MediaSet media;
   SoundState sound;
   MusicState music;

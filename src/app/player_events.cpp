@@ -3,6 +3,7 @@
 #include "app/player.h"
 #include "app/startup.h"
 #include "engine/object_data.h"
+#include "engine/object_data.h"
 #include "game_window/game_window.h"
 #include "media/media_events.h"
 #include "shell/debug_window.h"
@@ -16,6 +17,7 @@ namespace qvl {
 void WireEvents(Player& p) {
   WireStartForm(p);
   WireMainWindow(p);
+  WireSceneEngine(p);
   WireSceneEngine(p);
   WireMainMenu(p);
   WireMediaWindows(p);

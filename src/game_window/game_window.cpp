@@ -2,6 +2,7 @@
 
 #include "app/error_report.h"
 #include "app/player.h"
+#include "engine/delays.h"
 #include "game_window/pointers.h"
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
@@ -40,8 +41,8 @@ void MainLoad(Player& p) {
   ShowPointer(p, pointer::kNormal);
   p.music.CurrentSoundtrack.clear();
   p.game.Hand = 99;
-  // The close-up cache is cleared and the twenty delay countdowns are made
-  // by the inventory and delay-timer work.
+  // The close-up cache is cleared by the inventory work.
+  InitTimers(p);
   m.ScnTimer.SetTimerEnabled(true);
   p.loop().DoEvents();
 }

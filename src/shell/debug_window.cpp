@@ -1,6 +1,9 @@
 #include "shell/debug_window.h"
 
 #include "app/player.h"
+#include "engine/flags.h"
+#include "engine/scene_loading.h"
+#include "game_window/inventory.h"
 #include "platform/text_numbers.h"
 
 namespace qvl {
@@ -38,9 +41,7 @@ void SetFlagClick(Player& p) {
     return;
   }
   const int flag = static_cast<int>(n);
-  // Not finished: the flag is written here; SetFlag with its log line and
-  // the evaluation of the scene comes with the scene engine.
-  p.game.Flags[static_cast<size_t>(flag)] = static_cast<int16_t>(v);
+  SetFlag(p, static_cast<int16_t>(flag), static_cast<int16_t>(v), 0);
   d.SetFlgResult.SetCaption("Flag" + Str(int64_t{flag}) + " set to" + Str(static_cast<int64_t>(v)));
 }
 
@@ -51,8 +52,8 @@ void LoadClick(Player& p) {
     d.LdScnResult.SetCaption("Scene # must be between 1 and" + Str(int64_t{p.data.SceneCount}));
     return;
   }
-  // Not finished: LoadScene comes with the scene engine; its answer
-  // "Scene n loaded" follows the load.
+  LoadScene(p, static_cast<int16_t>(n));
+  d.LdScnResult.SetCaption("Scene" + Str(static_cast<int64_t>(n)) + " loaded");
   ShowCurrentScene(p);
 }
 
@@ -63,7 +64,12 @@ void GiveClick(Player& p) {
     d.GiveInvResult.SetCaption("Item # must be between 1 and" + Str(int64_t{p.data.ItemCount}));
     return;
   }
-  // Not finished: AddItem and its answers come with the inventory work.
+  AddItem(p, static_cast<int16_t>(n), add_mode::kAppend, 0);
+  if (p.inventory.InvCount == InventoryState::kSlots) {
+    d.GiveInvResult.SetCaption("Inventory Limits Reached (16)");
+  } else {
+    d.GiveInvResult.SetCaption("Item" + Str(static_cast<int64_t>(n)) + " added to inventory");
+  }
 }
 
 void ClearInventoryClick(Player& p) {
@@ -74,7 +80,7 @@ void ClearInventoryClick(Player& p) {
     images.ItemHL(slot).SetPointer({});
     p.windows.main.invitem(slot).SetPicture(nullptr);
   }
-  // The inventory count goes to 0 with the inventory work.
+  p.inventory.InvCount = 0;
 }
 
 void HideClick(Player& p) {
@@ -89,7 +95,8 @@ void HideClick(Player& p) {
 
 void ShowMapClick(Player& p) {
   p.windows.debug.window.Hide();
-  // The map-opening mark and the map's own behaviour come with the map work.
+  // The map's own behaviour comes with the map work.
+  p.map.MapOpening = true;
   p.windows.map.window.Show();
 }
 

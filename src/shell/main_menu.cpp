@@ -2,6 +2,7 @@
 
 #include "app/general_settings.h"
 #include "app/player.h"
+#include "engine/new_game.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
@@ -113,9 +114,8 @@ void IntroButton(Player& p) {
 
 void NewGameButton(Player& p) {
   StopMenuMusic(p);
-  // Not finished: StartNewGame comes with the new-game work; until then
-  // the menu stays as it is.
-  MenuFree(p);
+  p.loop().DoEvents();
+  StartNewGame(p);
 }
 
 void LoadGameButton(Player& p) {

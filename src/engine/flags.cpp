@@ -1,0 +1,110 @@
+#include "engine/flags.h"
+
+#include "app/player.h"
+#include "engine/hidden_objects.h"
+#include "engine/notify_log.h"
+#include "engine/object_data.h"
+#include "engine/scene_loading.h"
+#include "shell/map_locations.h"
+
+namespace qvl {
+
+namespace {
+
+// Counts one flag change being handled for as long as it runs. When the
+// outermost one is done, a stopped runaway cascade is over.
+class FlagNestingGuard {
+ public:
+  explicit FlagNestingGuard(Player& p) : p_(p) { ++p_.scene.FlagNesting; }
+  ~FlagNestingGuard() {
+    if (--p_.scene.FlagNesting == 0) p_.scene.LoopStopped = false;
+  }
+  FlagNestingGuard(const FlagNestingGuard&) = delete;
+  FlagNestingGuard& operator=(const FlagNestingGuard&) = delete;
+
+ private:
+  Player& p_;
+};
+
+}  // namespace
+
+int16_t FlagValue(const Player& p, int flag) {
+  if (flag < 0 || flag > GameState::kFlagCount) throw RuntimeError(err::kSubscript);
+  return p.game.Flags[static_cast<size_t>(flag)];
+}
+
+bool CheckFlag(const Player& p, int flag, int op, double value) {
+  const double current = FlagValue(p, flag);
+  switch (op) {
+    case 0: return current == value;
+    case 1: return current != value;
+    case 2: return current < value;
+    case 3: return current > value;
+    default: return false;
+  }
+}
+
+void ShowScore(Player& p) {
+  const std::string score = Num(FlagValue(p, p.game.ScoreFlag));
+  p.windows.main.CurrScore_Small.SetCaption(score);
+  p.windows.main.CurrScore_Large.SetCaption(score);
+}
+
+void SetFlag(Player& p, int16_t flag, int16_t value, int16_t mode) {
+  if (flag == 0) return;
+  FlagValue(p, flag);  // a flag number outside the table is the caller's error
+  p.game.LastFlagSet = flag;
+  int16_t& stored = p.game.Flags[static_cast<size_t>(flag)];
+  if (mode == 0) {
+    stored = value;
+    LogLine(p, "<Flag" + Str(flag) + "> Set to " + Str(value));
+  } else if (mode == 1) {
+    stored = Add16(stored, value);
+    LogLine(p, "<Flag" + Str(flag) + "> Add" + Str(value) + " (Value =" + Str(stored) + ")");
+  }
+  if (flag == p.game.ScoreFlag) ShowScore(p);
+
+  FlagNestingGuard nesting(p);
+  if (p.scene.LoopStopped) return;
+  CheckHiddenObjects(p);
+  p.loop().DoEvents();
+  if (p.game.LoadedNewScene) {
+    DebugLine(p, "Hidden Object: LoadedNewScene = True");
+    LoadScene(p, p.game.PendingScene);
+  } else {
+    UpdateObjData2(p);
+  }
+}
+
+void ResetGameState(Player& p) {
+  MainWindow& main = p.windows.main;
+  p.music.CurrentSoundtrack.clear();
+  p.game.Hand = 99;
+  p.game.CurrentScene = 0;
+  p.game.ActiveConversation = 0;
+  main.ConvBox.Hide();
+  main.ScnImg.SetPicture(nullptr);
+  for (int i = 1; i <= 20; ++i) {
+    main.Animation(i).Hide();
+    main.NoGIF(i).Hide();
+  }
+  for (int i = 1; i <= 16; ++i) main.invitem(i).Hide();
+  for (int n = 1; n <= 20; ++n) p.map.Location[static_cast<size_t>(n)].OnMap = 0;
+  p.game.Flags.fill(0);
+  SceneState& s = p.scene;
+  for (size_t i = 1; i <= 20; ++i) {
+    s.RespValue[i] = 0;
+    for (int r = 1; r <= 3; ++r) s.MtValue[static_cast<size_t>(r)][i] = 0;
+    s.SoundHeard[i] = false;
+    s.WatchedSound[i].clear();
+  }
+  s.PendingMovie.clear();
+  s.PendingMovieLevel = 0;
+  p.game.LoadedNewScene = false;
+  p.game.SceneLoading = false;
+  p.map.MapOpening = false;
+}
+
+void SetTopMost(ui::Window& window, bool on) { window.SetAlwaysOnTop(on); }
+
+}  // namespace qvl

@@ -1,0 +1,39 @@
+// The game's 255 flags and the one way to change them, the score shown
+// from the score flag, and clearing the game when it ends.
+#pragma once
+
+#include <cstdint>
+
+namespace qvl {
+
+struct Player;
+namespace ui {
+class Window;
+}
+
+// Sets (mode 0) or adds to (mode 1) one flag, then lets the scene react:
+// hidden objects are evaluated, and either the scene they asked for is
+// loaded or the current scene is refreshed. Flag 0 changes nothing. An
+// overflow travels to the caller.
+void SetFlag(Player& p, int16_t flag, int16_t value, int16_t mode);
+
+// Tests a flag condition: operator 0 "=", 1 "<>", 2 "<", 3 ">"; any other
+// operator is false. A flag number outside 0 … 255 is "Subscript out of
+// range" for the caller.
+bool CheckFlag(const Player& p, int flag, int op, double value);
+
+// The value of flag `flag` (0 … 255; others raise "Subscript out of range").
+int16_t FlagValue(const Player& p, int flag);
+
+// Shows the score flag's value in both score labels.
+void ShowScore(Player& p);
+
+// Clears the game: soundtrack name, hand, scene, conversation box, object
+// pictures, inventory icons, map locations, flags and the hidden objects'
+// memory.
+void ResetGameState(Player& p);
+
+// Keeps a window above all others, or stops doing so.
+void SetTopMost(ui::Window& window, bool on);
+
+}  // namespace qvl

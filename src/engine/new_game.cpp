@@ -1,0 +1,157 @@
+#include "engine/new_game.h"
+
+#include <algorithm>
+
+#include "app/app_paths.h"
+#include "app/error_report.h"
+#include "app/general_settings.h"
+#include "app/player.h"
+#include "app/window_layout.h"
+#include "data/item_rec.h"
+#include "data/loc_rec.h"
+#include "engine/flags.h"
+#include "engine/notify_log.h"
+#include "engine/records.h"
+#include "engine/scene_loading.h"
+#include "game_window/inventory.h"
+
+namespace qvl {
+
+namespace {
+
+bool TagSaysShown(const ui::Control& control) { return control.tag() == "True"; }
+
+// The bar, examine and save buttons and the score panel, as the skin
+// settings left them in their tags.
+void RestoreOptionalControls(Player& p) {
+  MainWindow& m = p.windows.main;
+  m.InvBar.SetVisible(TagSaysShown(m.InvBar));
+  m.ExamineItem.SetVisible(TagSaysShown(m.InvBar));
+  m.SaveGameButtn.SetVisible(TagSaysShown(m.SaveGameButtn));
+  m.SmallScore.SetVisible(TagSaysShown(m.SmallScore));
+  m.LargeScore.SetVisible(TagSaysShown(m.LargeScore));
+}
+
+void ResetNewGameState(Player& p) {
+  MainWindow& m = p.windows.main;
+  p.music.CurrentSoundtrack.clear();
+  p.game.CurrentScene = 0;
+  p.game.Hand = 99;
+  for (int i = 1; i <= 16; ++i) m.invitem(i).Hide();
+  for (size_t n = 1; n <= 20; ++n) p.map.Location[n].OnMap = 0;
+  p.game.Flags.fill(0);
+  for (size_t i = 1; i <= 20; ++i) {
+    p.delays.DelayBlocks[i] = false;
+    p.scene.RespValue[i] = 0;
+    for (size_t r = 1; r <= 3; ++r) p.scene.MtValue[r][i] = 0;
+  }
+  p.game.LoadedNewScene = false;
+  p.game.SceneLoading = false;
+  p.map.MapOpening = false;
+  m.CurrScore_Small.SetCaption("0");
+  m.CurrScore_Large.SetCaption("0");
+}
+
+// A game built with build debugging logs from its first scene on.
+void StartBuildDebugging(Player& p) {
+  NotifyWindow& notify = p.windows.notify;
+  notify.List1.Clear();
+  const MainWindow& m = p.windows.main;
+  notify.window.Move(m.window.left() + m.window.width(), m.window.top());
+  notify.window.Show();
+  p.game.NotifyLogOn = true;
+  DebugLine(p, "BUILD DEBUGGING IS ENABLED!");
+}
+
+// Marker n of the map window set up from its location record.
+void SetUpMarker(Player& p, int16_t n, const data::LocRec& rec) {
+  MapWindowWindow& map = p.windows.map;
+  ui::AnimatedPicture& marker = map.Loctn(n);
+  if (const std::string picture = rec.MarkerPicture.Trimmed(); picture != "(None)") {
+    const std::string path = p.AppPath() + "resource\\gfx\\" + picture;
+    if (FileExists(p, path)) {
+      marker.LoadFile(RealPath(p, path));
+    } else {
+      marker.SetPicture(map.FNF.picture());
+    }
+  }
+  marker.SetTag(rec.LocName.Trimmed());
+  marker.Move(rec.MarkerLeft, rec.MarkerTop);
+  MapLocation& location = p.map.Location[static_cast<size_t>(n)];
+  location.Scene = rec.LocScene;
+  location.MediaKind = rec.PlaysMedia;
+  location.MediaFile = rec.LocMedia.Trimmed();
+  location.Volume = rec.LocMediaVol;
+  location.Pan = rec.LocMediaPan;
+  location.OnMap = rec.VisibleAtStart == 1 ? 1 : 0;
+  marker.SetVisible(rec.VisibleAtStart == 1);
+}
+
+}  // namespace
+
+void NewGameLocations(Player& p) {
+  try {
+    if (p.data.LocCount < 1) return;
+    const auto first = ReadRecord<data::LocRec>(p.data.Loc, 1);
+    if (const std::string picture = first.MapPicture.Trimmed(); !picture.empty()) {
+      p.windows.map.Image1.SetPicture(LoadGamePicture(p, p.AppPath() + "resource\\gfx\\" + picture));
+    }
+    // The map has twenty markers; locations past them have no place on it.
+    const int16_t last = std::min<int16_t>(p.data.LocCount, 20);
+    for (int16_t n = 1; n <= last; ++n) {
+      const auto rec = ReadRecord<data::LocRec>(p.data.Loc, n);
+      const std::string marker = rec.MarkerPicture.Trimmed();
+      if (marker.empty() || marker == "Del") continue;
+      SetUpMarker(p, n, rec);
+    }
+  } catch (const RuntimeError& error) {
+    ReportUnexpected(p, "NewGameLocations", error);
+  }
+}
+
+void GiveStartingItems(Player& p) {
+  ItemImagesWindow& images = p.windows.item_images;
+  if (p.data.ItemCount > 0) {
+    for (int k = 1; k <= 16; ++k) {
+      images.ItemIcon(k).SetPicture(images.NoPic.picture());
+      images.ItemPoint(k).SetPointer(PointerPicture{images.NoPic.picture()});
+      images.ItemHL(k).SetPointer(PointerPicture{images.NoPic.picture()});
+    }
+  }
+  p.inventory = InventoryState{};
+  for (int16_t n = 1; n <= p.data.ItemCount; ++n) {
+    const auto rec = ReadRecord<data::ItemRec>(p.data.Item, n);
+    // The bar has sixteen slots: items marked past them stay out.
+    if (rec.StartInInventory != 1 || p.inventory.InvCount >= InventoryState::kSlots) continue;
+    AddItem(p, n, add_mode::kAppend, 0);
+  }
+}
+
+void StartNewGame(Player& p) {
+  MainWindow& m = p.windows.main;
+  try {
+    KickSceneTimer(p);
+    p.startup.StartingNewGame = true;
+    SetTopMost(p.windows.main_menu.window, false);
+    p.windows.main_menu.window.Hide();
+    ApplyGenSettings(p, gen_mode::kSaveLoad);
+    RestoreOptionalControls(p);
+    ApplyGenSettings(p, gen_mode::kIntro);
+    ResetNewGameState(p);
+    NewGameLocations(p);
+    GiveStartingItems(p);
+    for (int16_t k = 1; k <= p.inventory.InvCount; ++k) {
+      m.invitem(k).SetPicture(p.windows.item_images.ItemIcon(k).picture());
+      m.invitem(k).Show();
+    }
+    p.startup.StartingNewGame = false;
+    if (p.gen.BuildDebug == 1) StartBuildDebugging(p);
+    m.window.Show();
+    p.loop().DoEvents();
+    LoadScene(p, 1);
+  } catch (const RuntimeError& error) {
+    ReportUnexpected(p, "StartNewGame", error);
+  }
+}
+
+}  // namespace qvl

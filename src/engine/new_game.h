@@ -1,0 +1,19 @@
+// Starting a new game from the main menu: a clean game state, the map and
+// the starting inventory from the data files, the game window, scene 1.
+#pragma once
+
+namespace qvl {
+
+struct Player;
+
+// Leaves the main menu for scene 1 of a fresh game.
+void StartNewGame(Player& p);
+
+// Sets up the map window's markers and the location table from the
+// location file (also used when a saved game is restored).
+void NewGameLocations(Player& p);
+
+// Puts the items marked to be held at the start into the inventory.
+void GiveStartingItems(Player& p);
+
+}  // namespace qvl

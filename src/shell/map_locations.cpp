@@ -1,0 +1,21 @@
+#include "shell/map_locations.h"
+
+#include "app/player.h"
+#include "engine/notify_log.h"
+
+namespace qvl {
+
+void AddLocationToMap(Player& p, int16_t n) {
+  if (n == 0) return;
+  if (n < 1 || n > 20) throw RuntimeError(err::kSubscript);
+  p.map.Location[static_cast<size_t>(n)].OnMap = 1;
+  p.windows.map.Loctn(n).Show();
+  LogLine(p, "Location #" + Num(n) + " added to Map.");
+}
+
+void ShowMapWindowModal(Player& p) {
+  p.map.MapOpening = true;
+  p.windows.map.window.ShowModal();
+}
+
+}  // namespace qvl
