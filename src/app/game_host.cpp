@@ -48,13 +48,6 @@ class GameHost : public ScriptHost {
       if (n < 1 || n > 20 || n != static_cast<int>(n)) return std::nullopt;
       return Num(p.map.Location[static_cast<size_t>(n)].OnMap);
     }
-    if (name == "hand" && args.empty()) return Num(p.game.Hand);
-    if (name == "items" && args.empty()) return HeldItems();
-    if (name == "location" && args.size() == 1) {
-      const double n = Val(args[0]);
-      if (n < 1 || n > 20 || n != static_cast<int>(n)) return std::nullopt;
-      return Num(p.map.Location[static_cast<size_t>(n)].OnMap);
-    }
     if (name == "soundtrack" && args.empty()) {
       return p.music.CurrentSoundtrack.empty() ? std::string("-") : p.music.CurrentSoundtrack;
     }
@@ -66,15 +59,6 @@ class GameHost : public ScriptHost {
       return p.sound.ChannelFile[static_cast<size_t>(channel)];
     }
     return std::nullopt;
-  }
-
-  // The item numbers of slots 1 … count; "-" when nothing is held.
-  std::string HeldItems() const {
-    std::string items;
-    for (int16_t k = 1; k <= player_->inventory.InvCount; ++k) {
-      items += (items.empty() ? "" : " ") + Num(player_->inventory.Slot[static_cast<size_t>(k)].Item);
-    }
-    return items.empty() ? "-" : items;
   }
 
   // The item numbers of slots 1 … count; "-" when nothing is held.

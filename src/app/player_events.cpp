@@ -3,7 +3,6 @@
 #include "app/player.h"
 #include "app/startup.h"
 #include "engine/object_data.h"
-#include "engine/object_data.h"
 #include "game_window/game_window.h"
 #include "media/media_events.h"
 #include "shell/debug_window.h"
@@ -17,7 +16,6 @@ namespace qvl {
 void WireEvents(Player& p) {
   WireStartForm(p);
   WireMainWindow(p);
-  WireSceneEngine(p);
   WireSceneEngine(p);
   WireMainMenu(p);
   WireMediaWindows(p);
