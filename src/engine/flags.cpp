@@ -67,6 +67,8 @@ void SetFlag(Player& p, int16_t flag, int16_t value, int16_t mode) {
   FlagNestingGuard nesting(p);
   if (p.scene.LoopStopped) return;
   CheckHiddenObjects(p);
+  // A stopped cascade unwinds: only the outermost change refreshes the scene.
+  if (p.scene.LoopStopped && p.scene.FlagNesting > 1) return;
   p.loop().DoEvents();
   if (p.game.LoadedNewScene) {
     DebugLine(p, "Hidden Object: LoadedNewScene = True");
