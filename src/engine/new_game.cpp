@@ -19,17 +19,22 @@ namespace qvl {
 
 namespace {
 
-bool TagSaysShown(const ui::Control& control) { return control.tag() == "True"; }
+// A control is shown or hidden as the tag of `source` records ("True" or
+// "False"); a control whose source records nothing stays as it is.
+void RestoreFromTag(ui::Control& control, const ui::Control& source) {
+  if (source.tag() == "True") control.Show();
+  if (source.tag() == "False") control.Hide();
+}
 
 // The bar, examine and save buttons and the score panel, as the skin
 // settings left them in their tags.
 void RestoreOptionalControls(Player& p) {
   MainWindow& m = p.windows.main;
-  m.InvBar.SetVisible(TagSaysShown(m.InvBar));
-  m.ExamineItem.SetVisible(TagSaysShown(m.InvBar));
-  m.SaveGameButtn.SetVisible(TagSaysShown(m.SaveGameButtn));
-  m.SmallScore.SetVisible(TagSaysShown(m.SmallScore));
-  m.LargeScore.SetVisible(TagSaysShown(m.LargeScore));
+  RestoreFromTag(m.InvBar, m.InvBar);
+  RestoreFromTag(m.ExamineItem, m.InvBar);
+  RestoreFromTag(m.SaveGameButtn, m.SaveGameButtn);
+  RestoreFromTag(m.SmallScore, m.SmallScore);
+  RestoreFromTag(m.LargeScore, m.LargeScore);
 }
 
 void ResetNewGameState(Player& p) {
