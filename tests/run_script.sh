@@ -2,6 +2,8 @@
 # Runs one play script with `qvl run` and compares its output with the
 # expected transcript. A line "# exit: N" in the script sets the expected
 # exit status (0 when absent); "# args: ..." adds options to `qvl run`.
+# The game folder's path in the output (message boxes naming a missing
+# file) is written as GAMEDIR, so transcripts do not depend on the build.
 set -uo pipefail
 qvl="$1" game="$2" script="$3" expected="$4"
 
@@ -12,8 +14,10 @@ args=$(sed -n 's/^# args: *//p' "$script" | head -n 1)
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 # shellcheck disable=SC2086
-"$qvl" run "$game" "$script" $args >"$out" 2>&1
+"$qvl" run "$game" "$script" $args >"$out.raw" 2>&1
 got_exit=$?
+sed "s|$(cd "$game" && pwd)|GAMEDIR|g" "$out.raw" >"$out"
+rm -f "$out.raw"
 
 status=0
 if [ "$got_exit" -ne "$want_exit" ]; then

@@ -27,23 +27,27 @@ void CentreInWindow(ui::Control& control) {
   control.Move(window.width() / 2 - control.width() / 2, window.height() / 2 - control.height() / 2);
 }
 
-// The logo movie on the start window has ended or was skipped: it goes
-// away and start-up goes on.
+// The logo movie on the start window goes away and start-up goes on.
 void EndLogoMovie(Player& p) {
   StartForm& f = p.windows.start;
   f.MovieTimer.SetTimerEnabled(false);
   f.UserAVILogo.Hide();
   f.UserAVILogo.SetFileName("");
   f.UserAVILogo.ShowPicturesOf(nullptr, false);
-  p.media.movie->Close();
   p.startup.LogoPlaying = false;
 }
 
-// The start window's MovieTimer: the logo movie played to its end, or Esc
-// took it away.
+// The start window's MovieTimer: the logo movie played to its end and is
+// closed. When Esc took it away, the movie player may already play the
+// intro, so it is left alone.
 void LogoMovieTimerTick(Player& p) {
-  const MoviePlayer& movie = *p.media.movie;
-  if (!p.windows.start.UserAVILogo.visible() || movie.Position() == movie.Duration()) EndLogoMovie(p);
+  MoviePlayer& movie = *p.media.movie;
+  if (!p.windows.start.UserAVILogo.visible()) {
+    EndLogoMovie(p);
+  } else if (movie.Position() == movie.Duration()) {
+    movie.Close();
+    EndLogoMovie(p);
+  }
 }
 
 // The GIF logo has played through once: it stays for UserLogoTimer's
@@ -158,6 +162,7 @@ void PlayOpenCredsAVI(Player& p, const std::string& file) {
     movie.Play();
     f.MovieTimer.SetTimerEnabled(true);
   } catch (const RuntimeError& error) {
+    p.media.movie->Close();
     EndLogoMovie(p);
     ReportUnexpected(p, "PlayOpenCredsAVI", error);
   }
