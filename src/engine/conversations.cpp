@@ -19,9 +19,10 @@ ConversationLine& Line(Player& p, int i) { return p.conv.Line[static_cast<size_t
 // The colour a line goes back to when the pointer leaves it.
 uint32_t RestingColour(Player& p, int i) { return Line(p, i).Clicked ? conv_colour::kClicked : conv_colour::kNormal; }
 
-// A box that already shows is fitted to its new lines: its bottom edge
-// stays at the bottom of the scene and its height follows the lowest line
-// that is shown.
+// The box fits its lines: its bottom edge stays at the bottom of the scene
+// and its height follows the lowest line that has text. A box refilled
+// while it shows must change its size; one shown afresh is fitted too, so
+// that lines of a longer cue card are never cut off by a box left short.
 void LayOutBox(Player& p) {
   MainWindow& m = p.windows.main;
   int lowest = 0;
@@ -85,7 +86,6 @@ void ShowConversation(Player& p, int16_t record, int16_t slot) {
     return;
   }
   if (p.scene.Rec.slot(slot).Param(8) == 1) ShowPointer(p, pointer::kNormal);
-  const bool was_visible = m.ConvBox.visible();
   const auto rec = ReadRecord<data::ConvRec>(p.data.Conv, record);
   for (int i = 1; i <= 5; ++i) {
     m.ConvText(i).SetCaption(rec.LineText(i).Trimmed());
@@ -99,7 +99,7 @@ void ShowConversation(Player& p, int16_t record, int16_t slot) {
     line.Volume = rec.LineVolume(i);
     line.Pan = rec.LinePan(i);
   }
-  if (was_visible) LayOutBox(p);
+  LayOutBox(p);
   for (int i = 1; i <= 5; ++i) {
     Line(p, i).Clicked = false;
     m.ConvText(i).SetForeColour(conv_colour::kNormal);

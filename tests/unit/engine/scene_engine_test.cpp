@@ -148,5 +148,20 @@ TEST_F(EngineGame, ShowingTheActiveConversationAgainDoesNothing) {
   }
 }
 
+TEST_F(EngineGame, TheConversationBoxFitsItsLinesAboveTheSceneBottom) {
+  MainWindow& m = p().windows.main;
+  ShowConversation(p(), 2, 8);
+  EXPECT_TRUE(m.ConvText(1).visible());
+  EXPECT_FALSE(m.ConvText(2).visible()) << "an empty line is not shown";
+  EXPECT_TRUE(m.ConvText(3).visible());
+  EXPECT_EQ(m.ConvBox.top() + m.ConvBox.height(), MainWindow::kSceneHeight);
+  EXPECT_GE(m.ConvBox.height(), m.ConvText(3).top() + m.ConvText(3).height());
+  ShowConversation(p(), 1, 9);
+  EXPECT_EQ(m.ConvBox.top() + m.ConvBox.height(), MainWindow::kSceneHeight);
+  EXPECT_GE(m.ConvBox.height(), m.ConvText(2).top() + m.ConvText(2).height());
+  EXPECT_LT(m.ConvBox.height(), m.ConvText(3).top()) << "the box shrinks to two lines";
+  EXPECT_EQ(m.ConvText(1).fore_colour(), conv_colour::kNormal);
+}
+
 }  // namespace
 }  // namespace qvl::testing
