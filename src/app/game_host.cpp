@@ -123,6 +123,10 @@ std::unique_ptr<ScriptHost> MakeGameHost(const std::filesystem::path& game_dir, 
   if (!std::filesystem::is_directory(game_dir, error)) {
     throw HostError("no game folder " + game_dir.string());
   }
+  PathResolver files;
+  if (!files.FileExists((game_dir / "resource" / "Quorvel4.dat").string())) {
+    throw HostError("no game in " + game_dir.string() + " (resource/Quorvel4.dat is missing)");
+  }
   return std::make_unique<GameHost>(std::filesystem::absolute(game_dir), hooks);
 }
 
