@@ -67,27 +67,34 @@ class RealMovie : public ::testing::Test {
   std::unique_ptr<Player> player_;
 };
 
-TEST_F(RealMovie, ShowsItsPicturesWithItsSoundAndEndsOnTime) {
+TEST_F(RealMovie, AviAndMpgShowTheirPicturesWithTheirSoundAndEndOnTime) {
   Player& p = *player_;
-  int16_t level = 100;
-  const auto start = Clock::now();
-  PlayMovie(p, "movie.avi", level, true, false);
-  RunFor(400);
-  const uint64_t from = disk_.Mark();
-  RunFor(300);
-  const double sound = disk_.Between(from, disk_.Mark()).Loudest();
-  // The movie's pictures are all red or all blue.
-  const uint32_t colour = MovieCentreColour();
-  EXPECT_TRUE(IsRedOrBlue(colour)) << std::hex << colour;
-  EXPECT_GT(sound, 300.0);
+  struct Case {
+    const char* file;
+    double seconds;
+  };
+  for (const Case& movie : {Case{"movie.avi", 2.0}, Case{"intro.mpg", 1.93}}) {
+    SCOPED_TRACE(movie.file);
+    int16_t level = 100;
+    const auto start = Clock::now();
+    PlayMovie(p, movie.file, level, true, false);
+    RunFor(400);
+    const uint64_t from = disk_.Mark();
+    RunFor(300);
+    const double sound = disk_.Between(from, disk_.Mark()).Loudest();
+    // The movies' pictures are all red or all blue.
+    const uint32_t colour = MovieCentreColour();
+    EXPECT_TRUE(IsRedOrBlue(colour)) << std::hex << colour;
+    EXPECT_GT(sound, 300.0);
 
-  WaitForMovie(p);
-  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  std::cout << "movie sound level " << sound << ", finished after " << seconds << " s\n";
-  // 2 s of movie, seen within the 300 ms check, finished 200 ms later.
-  EXPECT_GE(seconds, 2.0);
-  EXPECT_LT(seconds, 2.9);
-  EXPECT_FALSE(p.windows.main.MoviePlayer1.visible());
+    WaitForMovie(p);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    std::cout << movie.file << ": sound level " << sound << ", finished after " << seconds << " s\n";
+    // Seen at its end within the 300 ms check, finished 200 ms later.
+    EXPECT_GE(seconds, movie.seconds);
+    EXPECT_LT(seconds, movie.seconds + 0.9);
+    EXPECT_FALSE(p.windows.main.MoviePlayer1.visible());
+  }
 }
 
 TEST_F(RealMovie, LevelZeroIsSilentAndEscEndsItAtOnce) {
