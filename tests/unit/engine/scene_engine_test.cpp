@@ -11,6 +11,7 @@
 #include "engine/flags.h"
 #include "engine/new_game.h"
 #include "engine/object_data.h"
+#include "engine/scene_loading.h"
 
 namespace qvl::testing {
 namespace {
@@ -161,6 +162,31 @@ TEST_F(EngineGame, TheConversationBoxFitsItsLinesAboveTheSceneBottom) {
   EXPECT_GE(m.ConvBox.height(), m.ConvText(2).top() + m.ConvText(2).height());
   EXPECT_LT(m.ConvBox.height(), m.ConvText(3).top() + m.ConvText(3).height()) << "the box shrinks to two lines";
   EXPECT_EQ(m.ConvText(1).fore_colour(), conv_colour::kNormal);
+}
+
+TEST_F(EngineGame, VisibleObjectsFollowTheirModes) {
+  LoadScene(p(), 17);
+  t_.RunTo(p().loop().NowMs() + 1000);
+  ASSERT_EQ(p().game.CurrentScene, 17);
+  MainWindow& m = p().windows.main;
+  EXPECT_TRUE(m.Animation(1).visible());
+  EXPECT_FALSE(m.Animation(1).playing()) << "a Goodie in mode 3 stays still";
+  EXPECT_FALSE(p().media.mixer->IsPlaying(1)) << "and silent";
+  EXPECT_TRUE(m.Animation(1).once());
+  EXPECT_FALSE(m.Animation(2).playing()) << "a Reactor with action 5 is stopped";
+  const ui::AnimatedPicture& lever = m.Animation(3);
+  EXPECT_EQ(lever.current_frame(), 0) << "a Switch that is off shows its first frame";
+  EXPECT_FALSE(m.Animation(4).visible()) << "a click area hides the picture";
+  EXPECT_TRUE(m.NoGIF(4).visible());
+  EXPECT_EQ(m.NoGIF(4).width(), 80);
+  EXPECT_EQ(m.NoGIF(4).height(), 50);
+  EXPECT_EQ(m.NoGIF(4).tag(), "Link");
+  EXPECT_EQ(m.Animation(5).direction(), ui::PlayDirection::kForwardsAndBack) << "mode 2";
+  EXPECT_FALSE(m.Animation(5).once());
+
+  SetFlag(p(), 120, 1, 0);
+  EXPECT_EQ(lever.current_frame(), lever.FrameCount() - 1) << "on: the last frame";
+  EXPECT_EQ(lever.direction(), ui::PlayDirection::kBackwards);
 }
 
 }  // namespace
