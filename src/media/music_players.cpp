@@ -109,10 +109,8 @@ void SetPlayBackVolume(Player& p, int32_t volume) {
 
 bool TerminateEngine(Player& p) {
   try {
-    if (p.media.mp3->IsLoaded()) {
-      p.media.mp3->Stop();
-      p.media.mp3->Release();
-    }
+    if (p.media.mp3->IsLoaded()) p.media.mp3->Stop();
+    p.media.mp3->Release();
     return true;
   } catch (const RuntimeError&) {
     return false;

@@ -1,6 +1,8 @@
 #include "shell/quit.h"
 
 #include "app/player.h"
+#include "media/sound_channels.h"
+#include "media/soundtrack.h"
 #include "shell/display_services.h"
 
 namespace qvl {
@@ -23,12 +25,15 @@ void EndApplication(Player& p) {
     if (p.media.movie) p.media.movie->Close();
     Yield(p);
     if (p.display.ResolutionChanged) ChangeRes(p, p.display.SavedWidth, p.display.SavedHeight);
-    // The music players let go of their files (the full release of the
-    // music engine comes with the soundtrack procedures).
-    if (p.media.midi) p.media.midi->Release();
-    if (p.media.mp3) p.media.mp3->Release();
+    // The MIDI player lets go of its file; the MP3 player is released with
+    // the music engine.
+    p.media.midi->Release();
+    if (!TerminateEngine(p)) {
+      p.runtime().message_boxes().Show("Warning", "Unable to Terminate DirectShow Engine Successfully.",
+                                       MsgIcon::kInformation, MsgButtons::kOK);
+    }
     Yield(p);
-    if (p.media.mixer) p.media.mixer->Shutdown();
+    ShutdownSound(p);
     Yield(p);
     PlayerWindows& w = p.windows;
     for (ui::Window* window :
