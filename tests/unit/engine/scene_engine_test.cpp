@@ -8,6 +8,7 @@
 
 #include "../app/player_test_support.h"
 #include "engine/conversations.h"
+#include "engine/delays.h"
 #include "engine/flags.h"
 #include "engine/new_game.h"
 #include "engine/object_data.h"
@@ -187,6 +188,35 @@ TEST_F(EngineGame, VisibleObjectsFollowTheirModes) {
   SetFlag(p(), 120, 1, 0);
   EXPECT_EQ(lever.current_frame(), lever.FrameCount() - 1) << "on: the last frame";
   EXPECT_EQ(lever.direction(), ui::PlayDirection::kBackwards);
+}
+
+TEST_F(EngineGame, ADelayExpiringWhileASceneLoadsWaitsItsFullLengthAgain) {
+  p().game.NotifyLogOn = true;
+  p().scene.DelayAction[6] = FlagAction{130, 4, 0};
+  StartDelay(p(), 6, 40);
+  EXPECT_EQ(p().delays.DelayRunning[6], 1);
+  EXPECT_EQ(Log().back(), "Delay 6 started. (40 secs)");
+  const int64_t start = p().loop().NowMs();
+  p().game.SceneLoading = true;
+  t_.RunTo(start + 40000);
+  EXPECT_EQ(Log().back(), "Delay 6 restarted. (40 secs) <Loading scene>");
+  EXPECT_EQ(p().delays.DelayRunning[6], 1);
+  p().game.SceneLoading = false;
+  t_.RunTo(start + 79999);
+  EXPECT_EQ(p().game.Flags[130], 0) << "the second countdown runs the full 40 seconds";
+  t_.RunTo(start + 80000);
+  EXPECT_EQ(p().game.Flags[130], 4);
+  EXPECT_EQ(p().delays.DelayRunning[6], 0);
+  EXPECT_TRUE(Logged("Delay 6 expired."));
+}
+
+TEST_F(EngineGame, StoppedCountdownsNeverExpire) {
+  p().scene.DelayAction[2] = FlagAction{131, 1, 0};
+  StartDelay(p(), 2, 1);
+  StopAllTimers(p());
+  EXPECT_EQ(p().delays.DelayRunning[2], 0);
+  t_.RunTo(p().loop().NowMs() + 5000);
+  EXPECT_EQ(p().game.Flags[131], 0);
 }
 
 }  // namespace
