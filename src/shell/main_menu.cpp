@@ -3,6 +3,7 @@
 #include "app/general_settings.h"
 #include "app/player.h"
 #include "engine/new_game.h"
+#include "engine/scene_loading.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
@@ -194,7 +195,7 @@ void PlayCredits(Player& p) {
   if (p.game.DebugButtonEnabled == 1) main.Command1.Show();
   main.window.Show();
   p.loop().DoEvents();
-  // Not finished: LoadScene(CreditsScene) comes with the scene engine.
+  LoadScene(p, p.gen.CreditsScene);
 }
 
 void WireMainMenu(Player& p) {
