@@ -20,7 +20,7 @@ std::string MusicPath(Player& p, const std::string& name) { return RealPath(p, M
 
 void ReportMusicError(Player& p, const char* heading, const std::string& name, const RuntimeError& error) {
   p.runtime().message_boxes().Show(kAppTitle,
-                                   std::string(heading) + "\rErr #" + Str(int64_t{error.number()}) + " : " +
+                                   std::string(heading) + "\rErr #" + Str(error.number()) + " : " +
                                        error.description() + "\rPath = " + MusicFolder(p) + "\rFilename = " + name,
                                    MsgIcon::kNone, MsgButtons::kOK);
 }
@@ -35,7 +35,7 @@ void InitMIDI(Player& p) {
   if (media::FindSoundFont(std::getenv("SDL_SOUNDFONTS"), media::StandardSoundFontPlaces())) return;
   const RuntimeError error(err::kFileNotFound, media::kNoSoundFontMessage);
   p.runtime().message_boxes().Show(kAppTitle,
-                                   "Error initializing DirectX MIDI\rErr #" + Str(int64_t{error.number()}) + " / " +
+                                   "Error initializing DirectX MIDI\rErr #" + Str(error.number()) + " / " +
                                        error.description(),
                                    MsgIcon::kNone, MsgButtons::kOK);
 }

@@ -29,7 +29,7 @@ void CloseSceneMovie(Player& p) {
 void ReportMovieError(Player& p, const std::string& name, const RuntimeError& error) {
   p.movies.MoviePlaying = false;
   p.runtime().message_boxes().Show(kAppTitle,
-                                   "Error playing video: '" + name + "'\rErr #" + Str(int64_t{error.number()}) +
+                                   "Error playing video: '" + name + "'\rErr #" + Str(error.number()) +
                                        " / " + error.description(),
                                    MsgIcon::kNone, MsgButtons::kOK);
   MainWindow& m = p.windows.main;

@@ -29,9 +29,8 @@ void StartOnChannel(Player& p, const std::string& file, bool loop, int16_t chann
 
 void ReportWavError(Player& p, const std::string& file, int16_t channel, int32_t pan, int32_t volume,
                     const RuntimeError& error) {
-  const std::string text = "Error playing WAV file.  File '" + file + "' - Ch" + Str(int64_t{channel}) + " - Pan" +
-                           Str(int64_t{pan}) + " - Vol" + Str(int64_t{volume}) + "\rErr #" +
-                           Str(int64_t{error.number()}) + " : " + error.description();
+  const std::string text = "Error playing WAV file.  File '" + file + "' - Ch" + Str(channel) + " - Pan" + Str(pan) +
+                           " - Vol" + Str(volume) + "\rErr #" + Str(error.number()) + " : " + error.description();
   p.runtime().message_boxes().Show(kAppTitle, text, MsgIcon::kNone, MsgButtons::kOK);
 }
 
@@ -79,7 +78,7 @@ void PlayWav(Player& p, const std::string& file, bool loop, int16_t channel, int
     ReportWavError(p, file, channel, pan, volume, error);
     return;
   }
-  if (p.game.BuildDebugOn) Notify(p, "Play Wav: '" + file + "' - Channel" + Str(int64_t{channel}));
+  if (p.game.BuildDebugOn) Notify(p, "Play Wav: '" + file + "' - Channel" + Str(channel));
 }
 
 void PlayWAVQVL(Player& p, const std::string& file, bool loop, int16_t channel, int32_t pan, int32_t volume) {
@@ -91,7 +90,7 @@ void PlayWAVQVL(Player& p, const std::string& file, bool loop, int16_t channel, 
     return;
   }
   if (p.game.BuildDebugOn) {
-    Notify(p, "PlayWAVQVL: '" + file + "' - Ch" + Str(int64_t{channel}) + ChannelLabel(channel));
+    Notify(p, "PlayWAVQVL: '" + file + "' - Ch" + Str(channel) + ChannelLabel(channel));
   }
   Yield(p);
 }
@@ -99,7 +98,7 @@ void PlayWAVQVL(Player& p, const std::string& file, bool loop, int16_t channel, 
 void StopWav(Player& p, int16_t channel) {
   p.media.mixer->StopChannel(channel);
   if (channel >= channels::kDialogue && channel <= channels::kSoundtrack && p.game.BuildDebugOn) {
-    Notify(p, "Stop Wav - Channel" + Str(int64_t{channel}) + ChannelLabel(channel));
+    Notify(p, "Stop Wav - Channel" + Str(channel) + ChannelLabel(channel));
   }
   Yield(p);
 }

@@ -56,8 +56,8 @@ TEST(OpeningLogo, BrokenMovieIsAnUnexpectedErrorAndStartUpGoesOn) {
   EXPECT_FALSE(g.p().windows.start.UserAVILogo.visible());
   const auto lines = g.Take();
   ASSERT_FALSE(lines.empty());
-  EXPECT_THAT(lines.back(), StartsWith("MSGBOX QuorvelPlayer | Unexpected error in procedure: PlayOpenCredsAVI\r\nError "
-                                       "#321: "));
+  EXPECT_THAT(lines.back(),
+              StartsWith("MSGBOX QuorvelPlayer | Unexpected error in procedure: PlayOpenCredsAVI\r\nError #321: "));
 }
 
 TEST(OpeningLogo, GifPlaysOnceThenStaysThreeSeconds) {
