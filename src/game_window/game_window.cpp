@@ -4,6 +4,7 @@
 #include "app/player.h"
 #include "engine/delays.h"
 #include "game_window/pointers.h"
+#include "shell/map_locations.h"
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
@@ -179,8 +180,9 @@ void WireMainWindow(Player& p) {
   m.SGB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.SaveGameButtn, p.windows.main.SGB_Resource, 1); };
   m.EI_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.ExamineItem, p.windows.main.EI_Resource, 1); };
   m.Command1.on_click = [&p](const ui::MouseArgs&) { p.windows.debug.window.Show(); };
-  // The map button, the main-menu and save buttons' clicks, and the
-  // scene objects' pointer rules come with the map, quit, save and scene work.
+  m.Command2.on_click = [&p](const ui::MouseArgs&) { ShowMapWindowModal(p); };
+  // The main-menu and save buttons' clicks and the scene objects' pointer
+  // rules come with the quit, save and object-click work.
   m.MsgTimer.on_tick = [&p] { MsgTimerTick(p); };
   m.ScnTimer.on_tick = [&p] { ScnTimerTick(p); };
 }
