@@ -11,6 +11,7 @@
 #include "app/data_files.h"
 #include "app/gen_settings.h"
 #include "app/player_windows.h"
+#include "app/saved_game.h"
 #include "app/startup_state.h"
 #include "engine/conversations.h"
 #include "engine/delays.h"
@@ -90,6 +91,7 @@ struct Player {
   DelayState delays;
   InventoryState inventory;
   MapState map;
+  SaveGameData save_data;
   MediaSet media;
   SoundState sound;
   MusicState music;

@@ -10,6 +10,8 @@
 #include "shell/main_menu.h"
 #include "shell/notify.h"
 #include "shell/quit.h"
+#include "shell/quit_query.h"
+#include "shell/save_load_dialogs.h"
 
 namespace qvl {
 
@@ -22,6 +24,8 @@ void WireEvents(Player& p) {
   WireNotifyWindow(p);
   WireDebugWindow(p);
   WireNagForm(p);
+  WireSaveLoadDialogs(p);
+  WireQuitGameQuery(p);
   // Closing the real window ends the game as the menu's close button does.
   p.runtime().on_quit = [&p] { EndApplication(p); };
 }

@@ -105,6 +105,8 @@ void ResetGameState(Player& p) {
   p.game.LoadedNewScene = false;
   p.game.SceneLoading = false;
   p.map.MapOpening = false;
+  p.windows.save_game.SaveDialogOpen = false;
+  p.windows.quit_query.QuitDialogOpen = false;
 }
 
 void SetTopMost(ui::Window& window, bool on) { window.SetAlwaysOnTop(on); }

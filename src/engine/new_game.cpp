@@ -26,17 +26,6 @@ void RestoreFromTag(ui::Control& control, const ui::Control& source) {
   if (source.tag() == "False") control.Hide();
 }
 
-// The bar, examine and save buttons and the score panel, as the skin
-// settings left them in their tags.
-void RestoreOptionalControls(Player& p) {
-  MainWindow& m = p.windows.main;
-  RestoreFromTag(m.InvBar, m.InvBar);
-  RestoreFromTag(m.ExamineItem, m.InvBar);
-  RestoreFromTag(m.SaveGameButtn, m.SaveGameButtn);
-  RestoreFromTag(m.SmallScore, m.SmallScore);
-  RestoreFromTag(m.LargeScore, m.LargeScore);
-}
-
 void ResetNewGameState(Player& p) {
   MainWindow& m = p.windows.main;
   p.music.CurrentSoundtrack.clear();
@@ -55,17 +44,6 @@ void ResetNewGameState(Player& p) {
   p.map.MapOpening = false;
   m.CurrScore_Small.SetCaption("0");
   m.CurrScore_Large.SetCaption("0");
-}
-
-// A game built with build debugging logs from its first scene on.
-void StartBuildDebugging(Player& p) {
-  NotifyWindow& notify = p.windows.notify;
-  notify.List1.Clear();
-  const MainWindow& m = p.windows.main;
-  notify.window.Move(m.window.left() + m.window.width(), m.window.top());
-  notify.window.Show();
-  p.game.NotifyLogOn = true;
-  DebugLine(p, "BUILD DEBUGGING IS ENABLED!");
 }
 
 // Marker n of the map window set up from its location record.
@@ -93,6 +71,25 @@ void SetUpMarker(Player& p, int16_t n, const data::LocRec& rec) {
 }
 
 }  // namespace
+
+void RestoreOptionalControls(Player& p) {
+  MainWindow& m = p.windows.main;
+  RestoreFromTag(m.InvBar, m.InvBar);
+  RestoreFromTag(m.ExamineItem, m.InvBar);
+  RestoreFromTag(m.SaveGameButtn, m.SaveGameButtn);
+  RestoreFromTag(m.SmallScore, m.SmallScore);
+  RestoreFromTag(m.LargeScore, m.LargeScore);
+}
+
+void StartBuildDebugging(Player& p) {
+  NotifyWindow& notify = p.windows.notify;
+  notify.List1.Clear();
+  const MainWindow& m = p.windows.main;
+  notify.window.Move(m.window.left() + m.window.width(), m.window.top());
+  notify.window.Show();
+  p.game.NotifyLogOn = true;
+  DebugLine(p, "BUILD DEBUGGING IS ENABLED!");
+}
 
 void NewGameLocations(Player& p) {
   try {

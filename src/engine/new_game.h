@@ -16,4 +16,12 @@ void NewGameLocations(Player& p);
 // Puts the items marked to be held at the start into the inventory.
 void GiveStartingItems(Player& p);
 
+// Shows or hides the bar, examine and save buttons and the score panel as
+// the skin settings left them in their tags (a new or restored game).
+void RestoreOptionalControls(Player& p);
+
+// A game built with build debugging logs from its first scene on: the
+// notify window, emptied, beside the game window, and the log switched on.
+void StartBuildDebugging(Player& p);
+
 }  // namespace qvl

@@ -9,6 +9,7 @@
 #include "media/soundtrack.h"
 #include "platform/text_numbers.h"
 #include "shell/quit.h"
+#include "shell/save_load_dialogs.h"
 
 namespace qvl {
 
@@ -125,8 +126,7 @@ void LoadGameButton(Player& p) {
   p.music.CurrentSoundtrack.clear();
   p.game.Hand = 99;
   ShowPointer(p, pointer::kNormal);
-  // Not finished: the load dialog (shown modally here) comes with the
-  // save and load work.
+  ShowLoadDialog(p);
   p.loop().DoEvents();
   menu.MenuBusy = false;
 }

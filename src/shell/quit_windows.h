@@ -16,6 +16,13 @@ class QuitGameQueryWindow {
   ui::ImageControl& ButtnYes;
   ui::ImageControl& ButtnNo;
   ui::TimerControl& PauseIt;
+
+  // Open from its activation until it is answered with no.
+  bool QuitDialogOpen = false;
+  // Yes or no has been handled; a second press does nothing.
+  bool QuitAnswered = false;
+  // The 700 ms after yes have passed.
+  bool PauseDone = true;
 };
 
 class NagFormWindow {

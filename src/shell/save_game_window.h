@@ -22,6 +22,9 @@ class SaveGameWindow {
   ui::ImageControl& ButtnOK;
   ui::ImageControl& ButtnC;
   ui::TimerControl& MsgTimer;
+
+  // The dialog is open over the game window.
+  bool SaveDialogOpen = false;
 };
 
 }  // namespace qvl

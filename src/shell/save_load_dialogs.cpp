@@ -1,0 +1,223 @@
+#include "shell/save_load_dialogs.h"
+
+#include "app/error_report.h"
+#include "app/player.h"
+#include "app/saved_game.h"
+#include "game_window/pointers.h"
+#include "media/sound_channels.h"
+#include "media/soundtrack.h"
+#include "platform/text_numbers.h"
+#include "shell/dialog_buttons.h"
+
+namespace qvl {
+
+namespace {
+
+DialogButtons SaveButtons(Player& p) {
+  SaveGameWindow& d = p.windows.save_game;
+  MousePointWindow& skin = p.windows.mouse_point;
+  return {d.ButtnOK, skin.OK_Resource, d.ButtnC, skin.Cancel_Resource};
+}
+
+DialogButtons LoadButtons(Player& p) {
+  LoadGameWindow& d = p.windows.load_game;
+  MousePointWindow& skin = p.windows.mouse_point;
+  return {d.ButtnOK, skin.OK_Resource, d.ButtnC, skin.Cancel_Resource};
+}
+
+void ListSavedGames(Player& p, ui::FileListBox& list) {
+  list.SetPath(p.startup.SavedFolder);
+  list.Refresh();
+}
+
+// ---- SaveGame
+
+void SaveLoad(Player& p) {
+  SaveGameWindow& d = p.windows.save_game;
+  CentreDialog(p, d.window);
+  d.Text1.SetText("Filename");
+  d.Text2.SetText("Game Description");
+}
+
+void SaveActivate(Player& p) {
+  SaveGameWindow& d = p.windows.save_game;
+  ListSavedGames(p, d.File1);
+  ShowSkinBackground(d.window, p.windows.mouse_point.Save_BG, d.FCaption);
+  ShowButtonsNormal(SaveButtons(p));
+  d.Text2.SelectAll();
+  d.Text1.SelectAll();
+  d.window.SetFocus(&d.Text1);
+}
+
+// A listed game is chosen: its name and description fill the boxes.
+void SaveFileChosen(Player& p) {
+  SaveGameWindow& d = p.windows.save_game;
+  const std::string file = d.File1.FileName();
+  if (file.empty()) return;
+  d.Text1.SetText(file);
+  GetGameInfo(p, file);
+  d.Text2.SetText(Trim(p.save_data.InfoDescription));
+}
+
+void CloseSaveDialog(Player& p) {
+  p.windows.save_game.window.Hide();
+  p.windows.main.window.Show();
+  p.windows.save_game.SaveDialogOpen = false;
+}
+
+void SaveOK(Player& p) {
+  SaveGameWindow& d = p.windows.save_game;
+  const std::string name = d.Text1.text();
+  if (name.empty() || LCase(name) == "filename") {
+    d.Label1.Show();
+    d.MsgTimer.SetTimerEnabled(true);
+    return;
+  }
+  d.Label1.Hide();
+  d.MsgTimer.SetTimerEnabled(false);
+  ShowButtonsNormal(SaveButtons(p));
+  PlayOKPressSound(p);
+  bool written = false;
+  try {
+    written = WriteSaveFile(p, name, d.Text2.text());
+  } catch (const RuntimeError& error) {
+    // Nothing was written; a saved game that was there is as it was.
+    ReportUnexpected(p, "ButtnOK_Click", error);
+  }
+  if (written) CloseSaveDialog(p);
+}
+
+void SaveCancel(Player& p) {
+  SaveGameWindow& d = p.windows.save_game;
+  d.Label1.Hide();
+  d.MsgTimer.SetTimerEnabled(false);
+  PlayClickSound(p);
+  CloseSaveDialog(p);
+}
+
+// ---- LoadGame
+
+void LoadLoad(Player& p) { CentreDialog(p, p.windows.load_game.window); }
+
+void LoadActivate(Player& p) {
+  LoadGameWindow& d = p.windows.load_game;
+  ListSavedGames(p, d.File1);
+  ShowSkinBackground(d.window, p.windows.mouse_point.Load_BG, d.FCaption);
+  ShowButtonsNormal(LoadButtons(p));
+  d.Label1.SetCaption("");
+  d.Label2.SetCaption("");
+  d.Label3.SetCaption("");
+  d.Label4.Hide();
+}
+
+// A listed game is chosen: what it holds is shown.
+void LoadFileChosen(Player& p) {
+  LoadGameWindow& d = p.windows.load_game;
+  const std::string file = d.File1.FileName();
+  if (file.empty()) return;
+  GetGameInfo(p, file);
+  d.Label1.SetCaption(Trim(p.save_data.InfoDescription));
+  d.Label2.SetCaption(Trim(p.save_data.InfoDate));
+  d.Label3.SetCaption(Trim(p.save_data.InfoTime));
+}
+
+void StopMenuMusic(Player& p) {
+  StopWav(p, channels::kSoundtrack);
+  StopMP3(p);
+  StopMIDI(p);
+}
+
+void LoadOK(Player& p) {
+  LoadGameWindow& d = p.windows.load_game;
+  const std::string file = d.File1.FileName();
+  if (file.empty() || d.Label2.caption().empty()) {
+    d.Label4.Show();
+    d.MsgTimer.SetTimerEnabled(true);
+    return;
+  }
+  try {
+    // A file that does not fit the game is refused before anything changes.
+    if (!ReadSaveFile(p, file)) return;
+    d.Label4.Hide();
+    d.MsgTimer.SetTimerEnabled(false);
+    ShowButtonsNormal(LoadButtons(p));
+    PlayOKPressSound(p);
+    StopMenuMusic(p);
+    p.windows.main.HoverTarget = dialog_hover::kNone;
+    ShowPointer(p, pointer::kWait);
+    d.window.Hide();
+    LoadSaveFile(p, file);
+  } catch (const RuntimeError& error) {
+    ReportUnexpected(p, "ButtnOK_Click", error);
+  }
+}
+
+void LoadCancel(Player& p) {
+  LoadGameWindow& d = p.windows.load_game;
+  d.Label4.Hide();
+  d.MsgTimer.SetTimerEnabled(false);
+  PlayClickSound(p);
+  d.window.Hide();
+}
+
+// ---- both
+
+template <class Dialog>
+void WireHover(Player& p, Dialog& d, DialogButtons (*buttons)(Player&),
+               std::initializer_list<ui::Control*> elsewhere) {
+  d.ButtnOK.on_mouse_move = [&p, buttons](const ui::MouseArgs&) {
+    DialogButtonHover(p, buttons(p), dialog_hover::kOK);
+  };
+  d.ButtnC.on_mouse_move = [&p, buttons](const ui::MouseArgs&) {
+    DialogButtonHover(p, buttons(p), dialog_hover::kCancel);
+  };
+  auto neutral = [&p, buttons](const ui::MouseArgs&) { DialogButtonHover(p, buttons(p), dialog_hover::kNone); };
+  d.window.on_mouse_move = neutral;
+  for (ui::Control* control : elsewhere) control->on_mouse_move = neutral;
+}
+
+template <class Dialog>
+void WireWarningTimer(Dialog& d, ui::Label& warning) {
+  d.MsgTimer.on_tick = [&d, &warning] {
+    d.MsgTimer.SetTimerEnabled(false);
+    warning.Hide();
+  };
+}
+
+}  // namespace
+
+void OpenSaveDialog(Player& p) {
+  if (WaitPointerShows(p)) return;
+  PlayClickSound(p);
+  p.windows.save_game.SaveDialogOpen = true;
+  SnapshotGameState(p);
+  p.windows.save_game.window.ShowModal();
+}
+
+void ShowLoadDialog(Player& p) { p.windows.load_game.window.ShowModal(); }
+
+void WireSaveLoadDialogs(Player& p) {
+  SaveGameWindow& s = p.windows.save_game;
+  s.window.on_load = [&p] { SaveLoad(p); };
+  s.window.on_activate = [&p] { SaveActivate(p); };
+  s.File1.on_click = [&p](const ui::MouseArgs&) { SaveFileChosen(p); };
+  s.Text1.on_got_focus = [&s] { s.Text1.SelectAll(); };
+  s.Text2.on_got_focus = [&s] { s.Text2.SelectAll(); };
+  s.ButtnOK.on_click = [&p](const ui::MouseArgs&) { SaveOK(p); };
+  s.ButtnC.on_click = [&p](const ui::MouseArgs&) { SaveCancel(p); };
+  WireHover(p, s, SaveButtons, {&s.FCaption, &s.Text1, &s.Text2, &s.File1, &s.Label1});
+  WireWarningTimer(s, s.Label1);
+
+  LoadGameWindow& l = p.windows.load_game;
+  l.window.on_load = [&p] { LoadLoad(p); };
+  l.window.on_activate = [&p] { LoadActivate(p); };
+  l.File1.on_click = [&p](const ui::MouseArgs&) { LoadFileChosen(p); };
+  l.ButtnOK.on_click = [&p](const ui::MouseArgs&) { LoadOK(p); };
+  l.ButtnC.on_click = [&p](const ui::MouseArgs&) { LoadCancel(p); };
+  WireHover(p, l, LoadButtons, {&l.FCaption, &l.File1, &l.Label1, &l.Label2, &l.Label3, &l.Label4});
+  WireWarningTimer(l, l.Label4);
+
+  p.windows.main.SaveGameButtn.on_click = [&p](const ui::MouseArgs&) { OpenSaveDialog(p); };
+}
+
+}  // namespace qvl
