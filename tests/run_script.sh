@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs one play script with `qvl run` and compares its output with the
 # expected transcript. A line "# exit: N" in the script sets the expected
-# exit status (0 when absent); "# args: ..." adds options to `qvl run`.
+# exit status (0 when absent); "# args: ..." adds options to `qvl run`;
+# "# game: copy" plays a fresh copy of the game folder, so that files the
+# game writes (saved games) start from nothing and never reach other runs.
 # The game folder's path in the output (message boxes naming a missing
 # file) is written as GAMEDIR, so transcripts do not depend on the build.
 set -uo pipefail
@@ -12,7 +14,14 @@ want_exit=${want_exit:-0}
 args=$(sed -n 's/^# args: *//p' "$script" | head -n 1)
 
 out=$(mktemp)
-trap 'rm -f "$out"' EXIT
+copy=""
+trap 'rm -f "$out"; [ -n "$copy" ] && rm -rf "$copy"' EXIT
+if grep -q '^# game: *copy' "$script"; then
+  copy=$(mktemp -d)
+  cp -R "$game/." "$copy/"
+  rm -rf "$copy/Saved"
+  game="$copy"
+fi
 # shellcheck disable=SC2086
 "$qvl" run "$game" "$script" $args >"$out.raw" 2>&1
 got_exit=$?

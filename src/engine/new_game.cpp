@@ -66,7 +66,8 @@ void SetUpMarker(Player& p, int16_t n, const data::LocRec& rec) {
   location.MediaFile = rec.LocMedia.Trimmed();
   location.Volume = rec.LocMediaVol;
   location.Pan = rec.LocMediaPan;
-  location.OnMap = rec.VisibleAtStart == 1 ? 1 : 0;
+  // A location the game has already revealed (a restored game) stays revealed.
+  if (rec.VisibleAtStart == 1) location.OnMap = 1;
   marker.SetVisible(rec.VisibleAtStart == 1);
 }
 
