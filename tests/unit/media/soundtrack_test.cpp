@@ -1,6 +1,7 @@
-// The soundtrack: switching by file kind, volume changes, the stop name,
-// unknown kinds, the music switch, the MP3 repeat and the return to the
-// main menu's silence.
+// The soundtrack: switching by file kind, the music switch, the MP3 repeat,
+// the return to the main menu's silence and broken music. Volume changes,
+// the stop name and unknown kinds are played through in the media game's
+// Responder script.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -30,49 +31,6 @@ TEST(Soundtrack, EachKindGoesToItsPlayer) {
                                     "MUSIC mp3 volume 0", "MUSIC mp3 balance 0", "MUSIC mp3 seek 0.00",
                                     "MUSIC mp3 play loop=0", "LOG Soundtrack changed to 'tone.mp3'."));
   EXPECT_EQ(g.p().music.CurrentSoundtrack, "tone.mp3");
-}
-
-TEST(Soundtrack, SameNameChangesOnlyWhatChanged) {
-  MediaGame g;
-  g.LogOn(false);
-  Soundtrack(g.p(), "theme.mid", -1000, false);
-  g.Take();
-  // The same file at the same volume: nothing at all.
-  Soundtrack(g.p(), "theme.mid", -1000, false);
-  EXPECT_TRUE(g.Take().empty());
-  // Other letters, other volume: only the volume.
-  Soundtrack(g.p(), "THEME.MID", -500, false);
-  EXPECT_THAT(g.Take(), ElementsAre("MUSIC midi volume -500", "LOG Soundtrack volume changed to '-500'."));
-  EXPECT_EQ(g.p().music.CurrentSoundtrackVol, -500);
-  // Forced: played again from the start.
-  Soundtrack(g.p(), "theme.mid", -500, true);
-  const auto lines = g.Take();
-  EXPECT_EQ(lines.front(), "MUSIC midi stop");
-  EXPECT_EQ(lines.back(), "LOG Soundtrack changed to 'theme.mid'.");
-}
-
-TEST(Soundtrack, StopNameInAnyLettersStopsAndForgets) {
-  MediaGame g;
-  g.LogOn(false);
-  Soundtrack(g.p(), "tone.wav", -200, false);
-  g.Take();
-  Soundtrack(g.p(), "(STOP SNDTRK)", 0, false);
-  EXPECT_THAT(g.Take(), ElementsAre("SOUND stop ch=19", "LOG Soundtrack stopped."));
-  EXPECT_EQ(g.p().music.CurrentSoundtrack, "");
-  EXPECT_EQ(g.p().music.CurrentSoundtrackVol, -200);
-  EXPECT_FALSE(g.p().media.mixer->IsPlaying(19));
-}
-
-TEST(Soundtrack, UnknownKindSilencesTheOldOneAndKeepsItsName) {
-  MediaGame g;
-  g.LogOn(false);
-  Soundtrack(g.p(), "tone.mp3", -300, false);
-  g.Take();
-  Soundtrack(g.p(), "song.ogg", 0, false);
-  EXPECT_THAT(g.Take(), ElementsAre("MUSIC mp3 stop", "SOUND stop ch=19", "LOG Soundtrack changed to 'song.ogg'."));
-  EXPECT_EQ(g.p().music.CurrentSoundtrack, "tone.mp3");
-  EXPECT_EQ(g.p().music.CurrentSoundtrackVol, -300);
-  EXPECT_FALSE(g.p().media.mp3->IsPlaying());
 }
 
 TEST(Soundtrack, MusicOffRecordsANewSoundtrackThatStartsWhenMusicComesOn) {
