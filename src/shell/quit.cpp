@@ -36,12 +36,14 @@ void EndApplication(Player& p) {
     ShutdownSound(p);
     Yield(p);
     PlayerWindows& w = p.windows;
-    for (ui::Window* window :
-         {&w.mp3.window, &w.map.window, &w.debug.window, &w.item_images.window, &w.load_game.window,
-          &w.closeup.window, &w.mouse_point.window, &w.quit_query.window, &w.save_game.window, &w.intro.window,
-          &w.notify.window, &w.nag.window, &w.start.window, &w.main.window, &w.main_menu.window}) {
-      window->Unload();
-    }
+    const std::initializer_list<ui::Window*> in_order = {
+        &w.mp3.window,         &w.map.window,      &w.debug.window,      &w.item_images.window, &w.load_game.window,
+        &w.closeup.window,     &w.mouse_point.window, &w.quit_query.window, &w.save_game.window, &w.intro.window,
+        &w.notify.window,      &w.nag.window,      &w.start.window,      &w.main.window,        &w.main_menu.window};
+    // A window left in front as the others close does not start anything
+    // (the menu would start its music again).
+    for (ui::Window* window : in_order) window->on_activate = nullptr;
+    for (ui::Window* window : in_order) window->Unload();
     p.loop().EndProgram();
   }
   throw ui::ProgramEnded{};
