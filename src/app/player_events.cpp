@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "engine/object_data.h"
 #include "game_window/game_window.h"
+#include "game_window/play_events.h"
 #include "media/media_events.h"
 #include "shell/debug_window.h"
 #include "shell/exit_picture.h"
@@ -19,6 +20,7 @@ void WireEvents(Player& p) {
   WireStartForm(p);
   WireMainWindow(p);
   WireSceneEngine(p);
+  WirePlayEvents(p);
   WireMainMenu(p);
   WireMediaWindows(p);
   WireNotifyWindow(p);

@@ -50,6 +50,8 @@ struct SceneState {
   PerSlot<bool> SwitchRunning{};
   PerSlot<bool> LinkUsed{};
   PerSlot<bool> ReactorUsed{};
+  // A clicked Switch's flag value at the click, applied at its animation's end.
+  PerSlot<int16_t> SwitchStateAtClick{};
 
   // Hidden objects: the flag values they last remembered.
   PerSlot<int16_t> RespValue{};

@@ -1,5 +1,6 @@
 // The inventory: up to sixteen items on the game window's bar, what each
-// slot knows of its item, and adding or replacing an item.
+// slot knows of its item, adding or replacing an item, the item in hand,
+// combining two items and closing the gap an item leaves.
 #pragma once
 
 #include <array>
@@ -47,6 +48,8 @@ struct InventoryState {
   std::array<InventorySlot, kSlots + 1> Slot{};  // 1 … 16
   // The slot whose close-up picture is loaded; -1 when none.
   int16_t CloseUpSlot = -1;
+  // From a click on the examine button until its effects have run.
+  bool ExamineInProgress = false;
 };
 
 // How AddItem places the item.
@@ -59,5 +62,16 @@ constexpr int16_t kReplace = -1;  // in place of the item in the given slot
 // `slot`. A full bar or an item already held is refused: logged, and a
 // full bar is also told to the player.
 void AddItem(Player& p, int16_t item, int16_t mode, int16_t slot);
+
+// Uses the item in hand slot `a` on the item in slot `b`: when b is a's
+// partner, the result takes b's place and a leaves the bar.
+void CombineItems(Player& p, int16_t a, int16_t b);
+
+// Takes the item in slot `s` off the bar and closes the gap. The caller
+// empties the hand.
+void CompactInventoryBar(Player& p, int16_t s);
+
+// The press, pointer and hover events of the bar and its icons.
+void WireInventoryBar(Player& p);
 
 }  // namespace qvl

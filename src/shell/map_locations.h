@@ -32,4 +32,8 @@ void AddLocationToMap(Player& p, int16_t n);
 // been closed (or a location chosen).
 void ShowMapWindowModal(Player& p);
 
+// The events of the map window: its place, the markers' pointers and
+// clicks, closing and cancelling.
+void WireMapWindow(Player& p);
+
 }  // namespace qvl
