@@ -3,7 +3,9 @@
 # expected transcript. A line "# exit: N" in the script sets the expected
 # exit status (0 when absent); "# args: ..." adds options to `qvl run`;
 # "# game: copy" plays a fresh copy of the game folder, so that files the
-# game writes (saved games) start from nothing and never reach other runs.
+# game writes (saved games) start from nothing and never reach other runs;
+# the files of a folder NAME.saved beside the script are then put in the
+# copy's saved-games folder.
 # The game folder's path in the output (message boxes naming a missing
 # file) is written as GAMEDIR, so transcripts do not depend on the build.
 set -uo pipefail
@@ -20,6 +22,10 @@ if grep -q '^# game: *copy' "$script"; then
   copy=$(mktemp -d)
   cp -R "$game/." "$copy/"
   rm -rf "$copy/Saved"
+  if [ -d "${script%.qvs}.saved" ]; then
+    mkdir -p "$copy/Saved"
+    cp "${script%.qvs}.saved/"* "$copy/Saved/"
+  fi
   game="$copy"
 fi
 # shellcheck disable=SC2086
