@@ -146,7 +146,11 @@ void LoadOK(Player& p) {
     p.windows.main.HoverTarget = dialog_hover::kNone;
     ShowPointer(p, pointer::kWait);
     d.window.Hide();
-    LoadSaveFile(p, file);
+    if (!LoadSaveFile(p, file)) {
+      // The file changed since it was looked at and no longer fits the game.
+      ShowPointer(p, pointer::kNormal);
+      d.window.Show();
+    }
   } catch (const RuntimeError& error) {
     ReportUnexpected(p, "ButtnOK_Click", error);
   }
