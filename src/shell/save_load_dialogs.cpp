@@ -153,6 +153,11 @@ void LoadOK(Player& p) {
     }
   } catch (const RuntimeError& error) {
     ReportUnexpected(p, "ButtnOK_Click", error);
+    // A file that could not be read leaves the player in the dialog.
+    if (!p.windows.main.window.visible()) {
+      ShowPointer(p, pointer::kNormal);
+      d.window.Show();
+    }
   }
 }
 
