@@ -1,6 +1,7 @@
 #include "app/player.h"
 
 #include "app/player_events.h"
+#include "shell/builtin_skin.h"
 
 namespace qvl {
 
@@ -23,6 +24,7 @@ Player::Player(std::unique_ptr<ui::Runtime> runtime, PlayerSetup setup)
       media(MakeMediaSet(*runtime_, setup.trace)),
       windows(runtime_->windows(), builtins) {
   WireEvents(*this);
+  LoadBuiltinSkin(*this);
 }
 
 Player::~Player() = default;

@@ -40,6 +40,7 @@ void MainLoad(Player& p) {
     control->ZOrder();
   }
   ShowPointer(p, pointer::kNormal);
+  ShowButtonsNormal(p);
   p.music.CurrentSoundtrack.clear();
   p.game.Hand = 99;
   // The close-up cache is cleared by the inventory work.
