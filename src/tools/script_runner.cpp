@@ -311,8 +311,12 @@ class Runner : public ui::IdleSource {
     Push(std::move(event));
   }
 
+  // A mouse that is already there does not move before it clicks.
   void Click(std::pair<int, int> point, MouseButton button) {
-    MouseAt(InputKind::kMouseMove, point.first, point.second);
+    ui::Windows& windows = rt().windows();
+    if (windows.pointer_x() != point.first || windows.pointer_y() != point.second) {
+      MouseAt(InputKind::kMouseMove, point.first, point.second);
+    }
     MouseAt(InputKind::kMouseDown, point.first, point.second, button);
     MouseAt(InputKind::kMouseUp, point.first, point.second, button);
   }
