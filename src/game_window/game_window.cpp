@@ -43,7 +43,7 @@ void MainLoad(Player& p) {
   ShowButtonsNormal(p);
   p.music.CurrentSoundtrack.clear();
   p.game.Hand = 99;
-  // The close-up cache is cleared by the inventory work.
+  p.inventory.CloseUpSlot = -1;
   InitTimers(p);
   m.ScnTimer.SetTimerEnabled(true);
   p.loop().DoEvents();
@@ -182,8 +182,8 @@ void WireMainWindow(Player& p) {
   m.EI_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.ExamineItem, p.windows.main.EI_Resource, 1); };
   m.Command1.on_click = [&p](const ui::MouseArgs&) { p.windows.debug.window.Show(); };
   m.Command2.on_click = [&p](const ui::MouseArgs&) { ShowMapWindowModal(p); };
-  // The main-menu and save buttons' clicks and the scene objects' pointer
-  // rules come with the quit, save and object-click work.
+  // The main-menu and save buttons' clicks come with the quit and save work;
+  // the scene objects' pointers and clicks are wired with playing.
   m.MsgTimer.on_tick = [&p] { MsgTimerTick(p); };
   m.ScnTimer.on_tick = [&p] { ScnTimerTick(p); };
 }
