@@ -141,6 +141,26 @@ TEST_F(PlayGame, ARepeatingCloseUpMovesWithItsSound) {
   EXPECT_FALSE(p().media.mixer->IsPlaying(15));
 }
 
+TEST_F(PlayGame, TheMarkersMoveOnlyWhileTheMapShows) {
+  MapWindowWindow& map = p().windows.map;
+  ASSERT_TRUE(map.Loctn(1).visible());
+  ASSERT_FALSE(map.Loctn(2).visible());
+  for (int round = 1; round <= 2; ++round) {
+    p().runtime().scheduler().Start(300, false, [&] {
+      EXPECT_TRUE(map.window.always_on_top());
+      EXPECT_TRUE(map.Loctn(1).playing()) << "round " << round;
+      EXPECT_FALSE(map.Loctn(2).playing()) << "a location not on the map stays still";
+      map.Command1.on_click({});
+    });
+    p().windows.main.Block.Show();
+    ShowMapWindowModal(p());
+    EXPECT_FALSE(map.Loctn(1).playing());
+    EXPECT_FALSE(p().windows.main.Block.visible());
+    EXPECT_FALSE(p().map.MapOpening);
+  }
+  EXPECT_EQ(std::count(Log().begin(), Log().end(), "Map closed by user."), 2);
+}
+
 TEST_F(PlayGame, LocationZeroIsNoLocation) {
   const size_t before = Log().size();
   AddLocationToMap(p(), 0);
