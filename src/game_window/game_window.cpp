@@ -157,6 +157,12 @@ void ShowButtonsNormal(Player& p) {
 void WireMainWindow(Player& p) {
   MainWindow& m = p.windows.main;
   m.window.on_load = [&p] { MainLoad(p); };
+  // Unloading stops the twenty countdowns, so none expires into a window
+  // that is gone.
+  m.window.on_unload = [&p] {
+    StopAllTimers(p);
+    if (!p.loop().Ended()) p.loop().DoEvents();
+  };
   p.runtime().on_minimise = [&p](bool minimised) { ShowHidingWindows(p, minimised); };
   m.window.on_key_down = [&p](ui::KeyArgs& args) { MainKeyDown(p, args); };
   m.window.on_key_press = [](int& character) { character = 0; };
