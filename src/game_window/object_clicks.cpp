@@ -56,7 +56,7 @@ void PlayRefusal(Player& p) {
 
 // What a Link, Goodie or Switch asks to have in hand, from its own fields.
 struct ItemNeed {
-  const char* kind_word;  // how the log names the kind
+  const char* kind_word = "";  // how the log names the kind
   bool required = false;
   int16_t item = 0;
   std::string sound;  // played when nothing is in hand
@@ -67,20 +67,35 @@ struct ItemNeed {
 
 ItemNeed LinkNeed(Player& p, int i) {
   const ObjectSlot& o = p.scene.Rec.slot(i);
-  return {"HotSpot",        o.Param(7) == 1, o.Param(8), o.Text(4).Trimmed(), o.Param(10), o.Param(11),
-          ObjectSoundChannel(p, sound_of::kLink, i, 3)};
+  return {.kind_word = "HotSpot",
+          .required = o.Param(7) == 1,
+          .item = o.Param(8),
+          .sound = o.Text(4).Trimmed(),
+          .volume = o.Param(10),
+          .pan = o.Param(11),
+          .channel = ObjectSoundChannel(p, sound_of::kLink, i, 3)};
 }
 
 ItemNeed GoodieNeed(Player& p, int i) {
   const ObjectSlot& o = p.scene.Rec.slot(i);
-  return {"Goodie",         o.Param(7) == 1, o.Param(8), o.Text(4).Trimmed(), o.Param(10), o.Param(11),
-          ObjectSoundChannel(p, sound_of::kGoodie, i, 3)};
+  return {.kind_word = "Goodie",
+          .required = o.Param(7) == 1,
+          .item = o.Param(8),
+          .sound = o.Text(4).Trimmed(),
+          .volume = o.Param(10),
+          .pan = o.Param(11),
+          .channel = ObjectSoundChannel(p, sound_of::kGoodie, i, 3)};
 }
 
 ItemNeed SwitchNeed(Player& p, int i) {
   const ObjectSlot& o = p.scene.Rec.slot(i);
-  return {"Switch",         o.Param(8) == 1, o.Param(9), o.Text(4).Trimmed(), o.Param(11), o.Param(12),
-          ObjectSoundChannel(p, sound_of::kSwitch, i, 2)};
+  return {.kind_word = "Switch",
+          .required = o.Param(8) == 1,
+          .item = o.Param(9),
+          .sound = o.Text(4).Trimmed(),
+          .volume = o.Param(11),
+          .pan = o.Param(12),
+          .channel = ObjectSoundChannel(p, sound_of::kSwitch, i, 2)};
 }
 
 enum class Requirement {

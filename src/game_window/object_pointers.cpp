@@ -14,9 +14,7 @@ const data::ObjectSlot& Obj(Player& p, int i) { return p.scene.Rec.slot(i); }
 bool ItemInHand(const Player& p) { return p.game.Hand >= 1 && p.game.Hand <= InventoryState::kSlots; }
 
 // The held item's highlighted pointer: it can be used here.
-void ShowItemHighlight(Player& p) {
-  p.runtime().SetPointer(p.windows.item_images.ItemHL(p.game.Hand).pointer());
-}
+void ShowItemHighlight(Player& p) { p.runtime().SetPointer(p.windows.item_images.ItemHL(p.game.Hand).pointer()); }
 
 // Pointer picture `n` of MousePoint; 0 (or a number it does not have)
 // stands for the normal pointer.
