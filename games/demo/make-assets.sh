@@ -166,7 +166,7 @@ paint map1.png "$gfx/map.jpg"
 # Main menu: the lighthouse against the dusk, the title painted on top.
 convert -size 800x600 gradient:'#0c1030'-'#d9784a' \
   \( -size 800x200 gradient:'#2b4a6b'-'#0b1626' \) -gravity south -composite -gravity northwest \
-  -fill '#fff3b044' -draw "polygon 600,170 0,120 0,260" \
+  -fill '#fff3b044' -draw "polygon 600,170 0,200 0,330" \
   -fill '#15151f' -draw "polygon 450,420 520,330 640,310 800,300 800,420" \
   -fill '#e8e4da' -draw "polygon 585,320 595,180 625,180 635,316" \
   -fill '#b23a2e' -draw "polygon 590,270 593,240 627,240 630,270" \
