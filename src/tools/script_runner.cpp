@@ -284,8 +284,28 @@ class Runner : public ui::IdleSource {
     const int cy = area.top + area.height / 2;
     auto& windows = rt().windows();
     if (windows.HitTest(cx, cy).control == &control) return {cx, cy};
-    for (int y = area.top; y < area.Bottom(); ++y) {
-      for (int x = area.left; x < area.Right(); ++x) {
+    // Covers are rectangles, so the first uncovered point in reading order
+    // lies on the area's top or just below some rectangle, and on its left
+    // edge or just right of some rectangle: only those points are tried.
+    std::vector<int> rows{area.top};
+    std::vector<int> columns{area.left};
+    for (const ui::Window* window : windows.BackToFront()) {
+      if (!window->visible()) continue;
+      std::vector<ui::Rect> rects{window->bounds()};
+      for (const ui::Control* other : window->Controls()) {
+        if (other->ShownOnScreen()) rects.push_back(other->ScreenRect());
+      }
+      for (const ui::Rect& r : rects) {
+        if (r.Bottom() > area.top && r.Bottom() < area.Bottom()) rows.push_back(r.Bottom());
+        if (r.Right() > area.left && r.Right() < area.Right()) columns.push_back(r.Right());
+      }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    for (int y : rows) {
+      for (int x : columns) {
         if (windows.HitTest(x, y).control == &control) return {x, y};
       }
     }
