@@ -18,7 +18,7 @@ italic=/usr/share/fonts/truetype/dejavu/DejaVuSerif-Italic.ttf
 ff=(ffmpeg -v error -y -bitexact)
 
 # A soft painted finish: a little grain, then blur it together.
-paint() { convert "$1" -attenuate 0.35 +noise Gaussian -blur 0x0.8 "$2"; }
+paint() { convert "$1" -seed 7 -attenuate 0.35 +noise Gaussian -blur 0x0.8 "$2"; }
 
 # ---------------------------------------------------------------- scenes
 cd "$work"
@@ -191,7 +191,7 @@ paint game1.png "$gfx/bggame.jpg"
 dialog() { # out width height title
   convert -size "$2x$3" gradient:'#efe1bb'-'#cfb784' \
     -stroke '#6b4f2a' -strokewidth 4 -fill none -draw "rectangle 3,3 $(($2 - 4)),$(($3 - 4))" \
-    -stroke none -font "$serif" -pointsize 22 -fill '#5a3f1e' -gravity north -annotate +0+12 "$4" \
+    -stroke none -font "$serif" -pointsize 20 -fill '#5a3f1e' -gravity north -annotate +0+8 "$4" \
     d.png
   paint d.png "$1"
 }
@@ -414,41 +414,41 @@ convert -size 24x24 xc:none -fill '#8a2b20' -stroke '#3a220c' -draw "circle 12,1
 cd "$work"
 rate=(-r 22050 -c 1 -b 16)
 # A wave breaking: filtered noise swelling and falling.
-sox -n "${rate[@]}" "$mm/wave.wav" synth 2.5 brownnoise fade q 0.8 2.5 1.5 lowpass 900 vol 0.6
+sox -R -n "${rate[@]}" "$mm/wave.wav" synth 2.5 brownnoise fade q 0.8 2.5 1.5 lowpass 900 vol 0.6
 # A gull: two falling cries.
-sox -n "${rate[@]}" g1.wav synth 0.35 sine 1900-1200 vol 0.35 fade 0.02 0.35 0.15
-sox -n "${rate[@]}" g0.wav trim 0 0.12
-sox g1.wav g0.wav g1.wav "$mm/gull.wav" tremolo 30 40
+sox -R -n "${rate[@]}" g1.wav synth 0.35 sine 1900-1200 vol 0.35 fade 0.02 0.35 0.15
+sox -R -n "${rate[@]}" g0.wav trim 0 0.12
+sox -R g1.wav g0.wav g1.wav "$mm/gull.wav" tremolo 30 40
 # Picking something up: a short rising pluck.
-sox -n "${rate[@]}" "$mm/pickup.wav" synth 0.25 pluck C5 pluck E5 fade 0 0.25 0.1 vol 0.8
-sox -n "${rate[@]}" p1.wav synth 0.12 pluck G5 vol 0.7
-sox -n "${rate[@]}" p2.wav synth 0.3 pluck C6 fade 0 0.3 0.2 vol 0.7
-sox "$mm/pickup.wav" p1.wav p2.wav "$mm/pickup2.wav"
+sox -R -n "${rate[@]}" "$mm/pickup.wav" synth 0.25 pluck C5 pluck E5 fade 0 0.25 0.1 vol 0.8
+sox -R -n "${rate[@]}" p1.wav synth 0.12 pluck G5 vol 0.7
+sox -R -n "${rate[@]}" p2.wav synth 0.3 pluck C6 fade 0 0.3 0.2 vol 0.7
+sox -R "$mm/pickup.wav" p1.wav p2.wav "$mm/pickup2.wav"
 mv "$mm/pickup2.wav" "$mm/pickup.wav"
 # Button click and hover.
-sox -n "${rate[@]}" "$mm/click.wav" synth 0.05 square 700 fade 0 0.05 0.04 vol 0.3
-sox -n "${rate[@]}" "$mm/hover.wav" synth 0.06 sine 1200 fade 0 0.06 0.05 vol 0.2
+sox -R -n "${rate[@]}" "$mm/click.wav" synth 0.05 square 700 fade 0 0.05 0.04 vol 0.3
+sox -R -n "${rate[@]}" "$mm/hover.wav" synth 0.06 sine 1200 fade 0 0.06 0.05 vol 0.2
 # A ship's bell.
-sox -n "${rate[@]}" "$mm/bell.wav" synth 2.0 sine 880 sine 1320 sine 2210 fade 0 2.0 1.9 vol 0.5
+sox -R -n "${rate[@]}" "$mm/bell.wav" synth 2.0 sine 880 sine 1320 sine 2210 fade 0 2.0 1.9 vol 0.5
 # A lantern catching: a scrape and a soft whoosh; the lantern going out.
-sox -n "${rate[@]}" "$mm/light.wav" synth 0.5 pinknoise fade 0.05 0.5 0.3 highpass 1500 vol 0.5
-sox -n "${rate[@]}" "$mm/snuff.wav" synth 0.3 brownnoise fade 0 0.3 0.25 lowpass 600 vol 0.6
+sox -R -n "${rate[@]}" "$mm/light.wav" synth 0.5 pinknoise fade 0.05 0.5 0.3 highpass 1500 vol 0.5
+sox -R -n "${rate[@]}" "$mm/snuff.wav" synth 0.3 brownnoise fade 0 0.3 0.25 lowpass 600 vol 0.6
 # A door creaking open.
-sox -n "${rate[@]}" "$mm/door.wav" synth 1.2 sawtooth 140-90 tremolo 18 70 lowpass 1200 fade 0.05 1.2 0.3 vol 0.35
+sox -R -n "${rate[@]}" "$mm/door.wav" synth 1.2 sawtooth 140-90 tremolo 18 70 lowpass 1200 fade 0.05 1.2 0.3 vol 0.35
 # Refusal: a low double thud.
-sox -n "${rate[@]}" r1.wav synth 0.12 sine 160 fade 0 0.12 0.1 vol 0.7
-sox r1.wav g0.wav r1.wav "$mm/nope.wav"
+sox -R -n "${rate[@]}" r1.wav synth 0.12 sine 160 fade 0 0.12 0.1 vol 0.7
+sox -R r1.wav g0.wav r1.wav "$mm/nope.wav"
 # A little chime for the map and for a good idea.
-sox -n "${rate[@]}" "$mm/chime.wav" synth 0.8 pluck E5 pluck B5 fade 0 0.8 0.6 vol 0.6
+sox -R -n "${rate[@]}" "$mm/chime.wav" synth 0.8 pluck E5 pluck B5 fade 0 0.8 0.6 vol 0.6
 # The boathouse soundtrack: water lapping and a slow drip, looped.
-sox -n "${rate[@]}" lap.wav synth 6 brownnoise lowpass 400 tremolo 0.4 60 vol 0.5
-sox -n "${rate[@]}" drip.wav synth 0.08 sine 1400-700 fade 0 0.08 0.07 vol 0.4
-sox -m lap.wav "|sox drip.wav -p pad 1.5 4.42" "$mm/boathouse.wav"
+sox -R -n "${rate[@]}" lap.wav synth 6 brownnoise lowpass 400 tremolo 0.4 60 vol 0.5
+sox -R -n "${rate[@]}" drip.wav synth 0.08 sine 1400-700 fade 0 0.08 0.07 vol 0.4
+sox -R -m lap.wav "|sox -R drip.wav -p pad 1.5 4.42" "$mm/boathouse.wav"
 
 # The sea soundtrack (MP3): a slow swell under a soft drone, made to loop.
-sox -n -r 44100 -c 2 sea.wav synth 12 brownnoise brownnoise lowpass 700 tremolo 0.17 70 vol 0.45
-sox -n -r 44100 -c 2 pad.wav synth 12 sine 110 sine 164.8 tremolo 0.25 40 vol 0.08
-sox -m sea.wav pad.wav sea2.wav fade 0.5 12 0.5
+sox -R -n -r 44100 -c 2 sea.wav synth 12 brownnoise brownnoise lowpass 700 tremolo 0.17 70 vol 0.45
+sox -R -n -r 44100 -c 2 pad.wav synth 12 sine 110 sine 164.8 tremolo 0.25 40 vol 0.08
+sox -R -m sea.wav pad.wav sea2.wav fade 0.5 12 0.5
 "${ff[@]}" -i sea2.wav -c:a libmp3lame -b:a 64k "$mm/sea.mp3"
 
 # The harbour tune (MIDI): a gentle sea shanty in D minor, melody on a
