@@ -43,8 +43,9 @@ void EndApplication(Player& p) {
     // A window left in front as the others close does not start anything
     // (the menu would start its music again).
     for (ui::Window* window : in_order) window->on_activate = nullptr;
-    for (ui::Window* window : in_order) window->Unload();
+    // The loop ends first: no event runs between the windows' unloads.
     p.loop().EndProgram();
+    for (ui::Window* window : in_order) window->Unload();
   }
   throw ui::ProgramEnded{};
 }
