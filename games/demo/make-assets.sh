@@ -445,6 +445,12 @@ sox -R -n "${rate[@]}" lap.wav synth 6 brownnoise lowpass 400 tremolo 0.4 60 vol
 sox -R -n "${rate[@]}" drip.wav synth 0.08 sine 1400-700 fade 0 0.08 0.07 vol 0.4
 sox -R -m lap.wav "|sox -R drip.wav -p pad 1.5 4.42" "$mm/boathouse.wav"
 
+# The sharper effects peak at -6 dB, so that a few at once do not clip.
+for f in pickup nope chime snuff wave; do
+  sox -R "$mm/$f.wav" n.wav norm -6
+  mv n.wav "$mm/$f.wav"
+done
+
 # The sea soundtrack (MP3): a slow swell under a soft drone, made to loop.
 sox -R -n -r 44100 -c 2 sea.wav synth 12 brownnoise brownnoise lowpass 700 tremolo 0.17 70 vol 0.45
 sox -R -n -r 44100 -c 2 pad.wav synth 12 sine 110 sine 164.8 tremolo 0.25 40 vol 0.08
