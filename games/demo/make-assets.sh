@@ -88,14 +88,15 @@ convert foot0.png \
   -fill '#fff8' -draw "point 40,40 point 120,80 point 200,30 point 520,50 point 600,90 point 660,30 point 90,150 point 560,160" \
   -fill '#3d3a35' -draw "polygon 0,300 200,280 500,290 700,310 700,475 0,475" \
   -fill '#4d4a44' -draw "polygon 0,360 700,380 700,475 0,475" \
-  -fill '#e8e4da' -draw "polygon 270,330 300,40 400,40 430,330" \
-  -fill '#b23a2e' -draw "polygon 282,220 291,150 409,150 418,220" \
-  -fill '#b23a2e' -draw "polygon 297,90 300,60 400,60 403,90" \
-  -fill '#1a1a22' -draw "rectangle 300,10 400,42" \
-  -fill '#2f2f3a' -draw "polygon 292,10 350,-20 408,10" \
-  -fill '#1e1e24' -draw "rectangle 290,40 410,46" \
+  -fill '#e8e4da' -draw "polygon 270,330 297,90 403,90 430,330" \
+  -fill '#b23a2e' -draw "polygon 282,220 290,150 410,150 418,220" \
+  -fill '#b23a2e' -draw "polygon 293,125 296,100 404,100 407,125" \
+  -fill '#1e1e24' -draw "rectangle 286,84 414,92" \
+  -fill '#23242e' -draw "rectangle 305,42 395,84" \
+  -fill '#3a4050' -draw "rectangle 314,48 342,80 rectangle 358,48 386,80" \
+  -fill '#2f2f3a' -draw "polygon 298,44 350,14 402,44" \
   -fill '#8d8a80' -draw "rectangle 260,330 440,345" \
-  -fill '#00000055' -draw "polygon 350,40 400,40 430,330 350,330" \
+  -fill '#00000055' -draw "polygon 350,90 403,90 430,330 350,330" \
   foot1.png
 paint foot1.png "$gfx/foot.jpg"
 
@@ -174,7 +175,8 @@ convert -size 800x600 gradient:'#0c1030'-'#d9784a' \
   -fill '#1a1a22' -draw "polygon 588,160 610,140 632,160" \
   -font "$serif" -pointsize 54 -fill '#00000088' -annotate +43+93 'The Dark Lighthouse' \
   -fill '#ffd98a' -annotate +40+90 'The Dark Lighthouse' \
-  -font "$italic" -pointsize 20 -fill '#f3e6c8' -annotate +44+126 'a five-minute adventure' \
+  -font "$italic" -pointsize 24 -fill '#00000088' -annotate +46+164 'a five-minute adventure' \
+  -fill '#f3e6c8' -annotate +44+162 'a five-minute adventure' \
   menu1.png
 paint menu1.png "$gfx/bgmenu.jpg"
 
