@@ -199,8 +199,10 @@ dialog() { # out width height title
 }
 dialog "$gfx/bgsave.jpg" 400 340 'Save your game'
 dialog "$gfx/bgload.jpg" 400 340 'Load a game'
-convert -size 300x120 gradient:'#efe1bb'-'#cfb784' \
-  -stroke '#6b4f2a' -strokewidth 4 -fill none -draw "rectangle 3,3 296,116" q.png
+# The quit question shows no caption of its own over its background.
+convert -size 300x130 gradient:'#efe1bb'-'#cfb784' \
+  -stroke '#6b4f2a' -strokewidth 4 -fill none -draw "rectangle 3,3 296,126" \
+  -stroke none -font "$serif" -pointsize 19 -fill '#5a3f1e' -gravity north -annotate +0+22 'Back to the main menu?' q.png
 paint q.png "$gfx/bgquit.jpg"
 
 # Exit picture.
