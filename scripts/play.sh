@@ -31,6 +31,11 @@ if [ ! -f "$game/demo" ] || [ "$build_dir/QuorvelPlayer" -nt "$game/demo" ]; the
   cp "$build_dir/QuorvelPlayer" "$game/demo"
 fi
 
+# Only the display that was found: a window nobody can see is no use.
+if [ -z "${SDL_VIDEODRIVER:-}" ]; then
+  if [ -n "${WAYLAND_DISPLAY:-}" ]; then export SDL_VIDEODRIVER=wayland,x11; else export SDL_VIDEODRIVER=x11; fi
+fi
+
 started=$(date +%s)
 status=0
 "$game/demo" || status=$?
