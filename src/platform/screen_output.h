@@ -26,6 +26,8 @@ class ScreenOutput {
   virtual void SetFullscreen(bool on) = 0;
   virtual bool IsFullscreen() const = 0;
   virtual void SetTitle(const std::string& title) = 0;
+  // Minimises the window to the desktop's task bar.
+  virtual void Minimise() = 0;
 };
 
 }  // namespace qvl

@@ -293,6 +293,8 @@ bool SdlScreen::IsFullscreen() const {
 
 void SdlScreen::SetTitle(const std::string& title) { SDL_SetWindowTitle(impl_->window.get(), title.c_str()); }
 
+void SdlScreen::Minimise() { SDL_MinimizeWindow(impl_->window.get()); }
+
 void SdlScreen::SetIntegerScale(bool on) {
   impl_->integer_scale = on;
   impl_->UseScaleMode();

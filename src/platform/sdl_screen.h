@@ -69,6 +69,7 @@ class SdlScreen : public ScreenOutput {
   void SetFullscreen(bool on) override;
   bool IsFullscreen() const override;
   void SetTitle(const std::string& title) override;
+  void Minimise() override;
 
   void SetIntegerScale(bool on);
 

@@ -113,8 +113,11 @@ void WireDebugWindow(Player& p) {
   d.Check1.on_click = [&p](const ui::MouseArgs&) { p.game.NotifyLogOn = p.windows.debug.Check1.checked(); };
   d.Command7.on_click = [&p](const ui::MouseArgs&) { ShowMapClick(p); };
   d.Command5.on_click = [&p](const ui::MouseArgs&) { HideClick(p); };
-  // Minimize Player: the window system's minimise of the game window; the
-  // platform layer offers none yet.
+  // Minimize Player: the real window goes to the task bar (headless play
+  // has no desktop to minimise into).
+  d.Command3.on_click = [&p](const ui::MouseArgs&) {
+    if (ScreenOutput* screen = p.runtime().screen()) screen->Minimise();
+  };
 }
 
 }  // namespace qvl
