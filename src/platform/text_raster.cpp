@@ -11,21 +11,21 @@ struct TextRaster::Impl {
   explicit Impl(std::span<const uint8_t> bytes) : font_bytes(bytes) {}
 
   // The font opened at this size and style, opened once and kept.
-  TTF_Font* Open(const FontSpec& spec) {
+  TTF_Font* Open(const FontSpec& font_spec) {
     if (!ttf.ok()) return nullptr;
-    auto found = fonts.find(spec);
+    auto found = fonts.find(font_spec);
     if (found != fonts.end()) return found->second.get();
     SDL_RWops* stream = SDL_RWFromConstMem(font_bytes.data(), static_cast<int>(font_bytes.size()));
-    sdl::Font font(TTF_OpenFontRW(stream, 1, spec.pixel_size > 0 ? spec.pixel_size : 1));
+    sdl::Font font(TTF_OpenFontRW(stream, 1, font_spec.pixel_size > 0 ? font_spec.pixel_size : 1));
     if (font) {
       int style = TTF_STYLE_NORMAL;
-      if (spec.bold) style |= TTF_STYLE_BOLD;
-      if (spec.italic) style |= TTF_STYLE_ITALIC;
-      if (spec.underline) style |= TTF_STYLE_UNDERLINE;
+      if (font_spec.bold) style |= TTF_STYLE_BOLD;
+      if (font_spec.italic) style |= TTF_STYLE_ITALIC;
+      if (font_spec.underline) style |= TTF_STYLE_UNDERLINE;
       TTF_SetFontStyle(font.get(), style);
       TTF_SetFontHinting(font.get(), TTF_HINTING_LIGHT);
     }
-    return fonts.emplace(spec, std::move(font)).first->second.get();
+    return fonts.emplace(font_spec, std::move(font)).first->second.get();
   }
 
   std::span<const uint8_t> font_bytes;

@@ -21,12 +21,12 @@ constexpr size_t kKeptCaptions = 400;
 // The game's fonts are all shown with the one shipped font; a point is
 // 96/72 screen pixels, as on the display the games were made for.
 FontSpec FontFor(const TextStyle& style) {
-  FontSpec spec;
-  spec.pixel_size = std::max(1, static_cast<int>(std::lround(style.size_pt * 96.0 / 72.0)));
-  spec.bold = style.bold;
-  spec.italic = style.italic;
-  spec.underline = style.underline;
-  return spec;
+  FontSpec font_spec;
+  font_spec.pixel_size = std::max(1, static_cast<int>(std::lround(style.size_pt * 96.0 / 72.0)));
+  font_spec.bold = style.bold;
+  font_spec.italic = style.italic;
+  font_spec.underline = style.underline;
+  return font_spec;
 }
 
 struct LaidLine {
