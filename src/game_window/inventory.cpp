@@ -117,6 +117,7 @@ void AddItem(Player& p, int16_t item, int16_t mode, int16_t slot) {
 
   LoadIcon(p, rec, target, append);
   LoadPointers(p, rec, target, !append);
+  p.windows.main.invitem(target).SetToolTipText(p.gen.ItemTooltips ? rec.Caption.Trimmed() : std::string());
   if (append) {
     LogLine(p, "Item #" + Num(item) + " added to Inventory");
   } else {

@@ -80,12 +80,14 @@ void InvBarMouseMove(Player& p) {
   ShowItemOrNormalPointer(p);
 }
 
-// Slot k takes everything of slot `from`: icon, tag, pointers and values.
+// Slot k takes everything of slot `from`: icon, tag, tooltip (so the note
+// keeps naming the item it stands on), pointers and values.
 void MoveSlot(Player& p, int16_t k, int16_t from) {
   MainWindow& m = p.windows.main;
   ItemImagesWindow& images = p.windows.item_images;
   m.invitem(k).SetPicture(m.invitem(from).picture());
   m.invitem(k).SetTag(m.invitem(from).tag());
+  m.invitem(k).SetToolTipText(m.invitem(from).tooltip_text());
   images.ItemIcon(k).SetPicture(images.ItemIcon(from).picture());
   images.ItemPoint(k).SetPointer(images.ItemPoint(from).pointer());
   images.ItemHL(k).SetPointer(images.ItemHL(from).pointer());
@@ -99,6 +101,7 @@ void EmptyLastSlot(Player& p) {
   const PictureRef placeholder = images.NoPic.picture();
   m.invitem(16).SetPicture(placeholder);
   m.invitem(16).SetTag("");
+  m.invitem(16).SetToolTipText("");
   images.ItemIcon(16).SetPicture(placeholder);
   images.ItemPoint(16).SetPointer(PointerPicture{placeholder});
   images.ItemHL(16).SetPointer(PointerPicture{placeholder});

@@ -387,6 +387,18 @@ class Runner : public ui::IdleSource {
       }
       return Cp1252ToUtf8(CaptionOf(target));
     }
+    if (name == "tooltip") {
+      // The tooltip showing now (`-` when none); with a target, the
+      // control's tooltip text whether it shows or not.
+      if (args.size() > 1) BadInput("tooltip takes at most one target");
+      if (args.empty()) {
+        const ui::Control* note = rt().windows().tooltip();
+        return note != nullptr ? Cp1252ToUtf8(note->tooltip_text()) : "-";
+      }
+      Target target = Resolve(args[0], true);
+      if (target.control == nullptr) BadInput("tooltip takes a control, not a window");
+      return target.control->tooltip_text().empty() ? "-" : Cp1252ToUtf8(target.control->tooltip_text());
+    }
     if (name == "window") {
       if (args.size() != 1) BadInput("window takes one window name");
       Target target = Resolve(args[0], true);

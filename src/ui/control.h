@@ -77,6 +77,11 @@ class Control {
   const std::string& tag() const { return tag_; }
   void SetTag(std::string tag) { tag_ = std::move(tag); }
 
+  // The little note that shows when the pointer rests on the control
+  // (single-byte text; empty: none).
+  const std::string& tooltip_text() const { return tooltip_text_; }
+  void SetToolTipText(std::string text) { tooltip_text_ = std::move(text); }
+
   // The picture box or frame this control lies in (null: the window itself).
   Control* container() const { return container_; }
   void SetContainer(Control* container);
@@ -127,6 +132,7 @@ class Control {
   bool enabled_ = true;
   Rect bounds_;
   std::string tag_;
+  std::string tooltip_text_;
   Control* container_ = nullptr;
 };
 

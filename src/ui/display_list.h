@@ -45,6 +45,7 @@ struct DrawStep {
     kOutline,  // a frame of `border` pixels inside `rect` in `colour`
     kPicture,  // frame `frame` of `picture`, top-left at `rect`; stretched to `rect` when `stretch`
     kText,     // `text` (UTF-8) in `colour` inside `rect`, styled by `style`
+    kToolTip,  // `text` (UTF-8) in a small framed note whose top-left is at `rect`, kept on the screen
   };
   Op op = Op::kFill;
   Rect rect;

@@ -148,9 +148,29 @@ void Renderer::Paint(const DisplayList& list, Image& screen) {
       case DrawStep::Op::kOutline: Impl::PaintOutline(step, screen); break;
       case DrawStep::Op::kPicture: impl_->PaintPicture(step, screen); break;
       case DrawStep::Op::kText: impl_->PaintText(step, screen); break;
+      case DrawStep::Op::kToolTip: PaintToolTip(step, screen); break;
     }
   }
   impl_->ForgetOldCaptions();
+}
+
+void Renderer::PaintToolTip(const DrawStep& step, Image& screen) {
+  constexpr Colour kNoteColour = 0xFFFFFFE1;  // the pale yellow of a tooltip
+  const Rect size = MeasureText(step.text, step.style);
+  Rect note{step.rect.left, step.rect.top, size.width + 6, size.height + 4};
+  // Kept on the screen: moved left of the right edge, above the pointer
+  // when there is no room below it.
+  note.left = std::clamp(note.left, 0, std::max(0, kScreenWidth - note.width));
+  if (note.Bottom() > kScreenHeight) note.top = std::max(0, step.rect.top - 20 - 4 - note.height);
+  FillRect(screen, note, kNoteColour, step.clip);
+  DrawStep frame = step;
+  frame.rect = note;
+  frame.border = 1;
+  Impl::PaintOutline(frame, screen);
+  DrawStep text = step;
+  text.op = DrawStep::Op::kText;
+  text.rect = Rect{note.left + 3, note.top + 2, size.width + 1, size.height};
+  impl_->PaintText(text, screen);
 }
 
 Rect Renderer::MeasureText(const std::string& text_utf8, const TextStyle& style) {

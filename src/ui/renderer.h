@@ -30,6 +30,9 @@ class Renderer {
   Rect MeasureText(const std::string& text_utf8, const TextStyle& style);
 
  private:
+  // A tooltip: a framed note sized to its text, kept on the screen.
+  void PaintToolTip(const DrawStep& step, Image& screen);
+
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

@@ -36,7 +36,8 @@ bool EnabledAll(const Control* control) {
 
 }  // namespace
 
-Windows::Windows(EventLoop& loop, Scheduler& scheduler) : loop_(loop), scheduler_(scheduler) {}
+Windows::Windows(EventLoop& loop, Scheduler& scheduler)
+    : loop_(loop), scheduler_(scheduler), tooltip_timer_(scheduler) {}
 
 Window& Windows::Add(std::string name) {
   windows_.push_back(std::make_unique<Window>(*this, std::move(name)));
@@ -156,6 +157,7 @@ void Windows::MouseMove(const InputEvent& event) {
   pointer_x_ = event.x;
   pointer_y_ = event.y;
   Hit hit = captured_.window != nullptr ? captured_ : HitTest(event.x, event.y);
+  TrackToolTip(hit.window != nullptr && Reachable(*hit.window) ? hit.control : nullptr);
   if (hit.window == nullptr || !Reachable(*hit.window)) return;
   const MouseArgs args = ArgsFor(hit, event);
   if (hit.control != nullptr) {
@@ -168,6 +170,7 @@ void Windows::MouseMove(const InputEvent& event) {
 void Windows::MouseDown(const InputEvent& event) {
   pointer_x_ = event.x;
   pointer_y_ = event.y;
+  HideToolTip();
   Hit hit = HitTest(event.x, event.y);
   if (hit.window == nullptr || !Reachable(*hit.window)) return;
   Activate(*hit.window);
@@ -246,10 +249,41 @@ void Windows::KeyPress(int character) {
   if (focused != nullptr && focused->ShownOnScreen() && focused->enabled()) focused->OnKeyPress(character);
 }
 
+void Windows::TrackToolTip(Control* control) {
+  if (control == tooltip_control_) return;
+  HideToolTip();
+  tooltip_control_ = control;
+  if (control == nullptr || control->tooltip_text().empty()) return;
+  tooltip_timer_.Start(kToolTipDelayMs, false, [this] {
+    tooltip_timer_.Stop();
+    if (tooltip_control_ == nullptr || tooltip_control_->tooltip_text().empty()) return;
+    tooltip_shown_ = true;
+    MarkChanged();
+  });
+}
+
+void Windows::HideToolTip() {
+  tooltip_timer_.Stop();
+  if (tooltip_shown_) MarkChanged();
+  tooltip_shown_ = false;
+}
+
 DisplayList Windows::Draw() const {
   DisplayList list;
   for (const Window* window : BackToFront()) {
     if (window->visible()) window->Draw(list);
+  }
+  // The tooltip lies over everything, just below the pointer.
+  const Control* note = tooltip();
+  if (note != nullptr && note->ShownOnScreen() && !note->tooltip_text().empty()) {
+    DrawStep step;
+    step.op = DrawStep::Op::kToolTip;
+    step.rect = Rect{pointer_x_, pointer_y_ + 20, 0, 0};
+    step.clip = Rect{0, 0, 800, 600};
+    step.colour = 0xFF000000;
+    step.text = Cp1252ToUtf8(note->tooltip_text());
+    step.style.word_wrap = false;
+    list.push_back(std::move(step));
   }
   return list;
 }

@@ -10,6 +10,7 @@
 
 #include "platform/input_event.h"
 #include "ui/display_list.h"
+#include "ui/scheduler.h"
 #include "ui/window.h"
 
 namespace qvl::ui {
@@ -73,6 +74,12 @@ class Windows {
   int pointer_x() const { return pointer_x_; }
   int pointer_y() const { return pointer_y_; }
 
+  // The control whose tooltip shows now, or null.
+  const Control* tooltip() const { return tooltip_shown_ ? tooltip_control_ : nullptr; }
+
+  // How long the pointer rests on a control before its tooltip shows.
+  static constexpr int kToolTipDelayMs = 500;
+
  private:
   void MouseMove(const InputEvent& event);
   void MouseDown(const InputEvent& event);
@@ -83,6 +90,10 @@ class Windows {
   bool Reachable(const Window& window) const;
   // The control still exists (it may be captured while its window changes).
   MouseArgs ArgsFor(const Hit& hit, const InputEvent& event) const;
+  // The pointer is over `control` now: a tooltip of another control goes,
+  // and one of this control shows after a rest.
+  void TrackToolTip(Control* control);
+  void HideToolTip();
 
   EventLoop& loop_;
   Scheduler& scheduler_;
@@ -98,6 +109,10 @@ class Windows {
   MouseButton captured_button_ = MouseButton::kNone;
   Hit last_click_;
   int64_t last_click_ms_ = -1000000;
+
+  Control* tooltip_control_ = nullptr;  // the control the pointer rests on
+  bool tooltip_shown_ = false;
+  TimerSlot tooltip_timer_;
 };
 
 }  // namespace qvl::ui
