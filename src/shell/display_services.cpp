@@ -121,13 +121,20 @@ void CheckSceneDisc(Player& p, int16_t scene) {
     // disc that is in.
     return;
   }
-  while (true) {
+  // A person swaps the disc between two presses of OK. Headless play has
+  // nobody to do it: after this many asks the run is reported as hung
+  // rather than asking for ever.
+  constexpr int kHeadlessAsks = 100;
+  for (int asks = 1;; ++asks) {
     p.runtime().message_boxes().Show(
         p.gen.GameTitle, "Please Insert CD #" + Num(required) + ".  Click OK after CD has spun down.",
         MsgIcon::kNone, MsgButtons::kOK);
     p.loop().DoEvents();
     const auto label = VolumeLabelOf(p, p.AppPath());
     if (label && LCase(*label) == LCase(p.gen.CDLabel[static_cast<size_t>(required)])) break;
+    if (p.runtime().IsVirtual() && asks >= kHeadlessAsks) {
+      throw ui::Hang("the game asks for CD #" + Num(required) + ", which headless play cannot insert");
+    }
   }
   p.startup.CurrentCD = required;
 }

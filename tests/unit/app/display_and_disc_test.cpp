@@ -237,5 +237,16 @@ TEST(SavedFolder, MadeBesideTheGameOrElseInTheUsersDataFolder) {
   }
 }
 
+TEST(GameDisc, HeadlessPlayReportsADiscNobodyCanInsertAsAHang) {
+  GameFolder folder;
+  folder.WriteSettings(DiscSettings(true));
+  TestPlayer t(folder.dir(), {1024, 768}, CdDrive(folder, {"QUEST_1"}));
+  t.StartAndRun(1200);
+  Player& p = t.p();
+  ASSERT_EQ(p.startup.CurrentCD, 1);
+  EXPECT_THROW(CheckSceneDisc(p, 15), ui::Hang);
+  EXPECT_EQ(t.boxes.size(), 100u);
+}
+
 }  // namespace
 }  // namespace qvl::testing
