@@ -20,6 +20,15 @@ ff=(ffmpeg -v error -y -bitexact)
 # A soft painted finish: a little grain, then blur it together.
 paint() { convert "$1" -seed 7 -attenuate 0.35 +noise Gaussian -blur 0x0.8 "$2"; }
 
+# A wooden signpost showing the way out of a scene, painted into IMAGE with
+# its board's top-left corner at X, Y (the board is 100 x 30).
+sign() { # image x y text
+  convert "$1" -fill '#4a3418' -draw "rectangle $(($2 + 47)),$(($3 + 30)) $(($2 + 53)),$(($3 + 60))" \
+    -fill '#a8875a' -stroke '#4a3418' -strokewidth 2 -draw "roundrectangle $2,$3 $(($2 + 100)),$(($3 + 30)) 5,5" \
+    -stroke none -font "$serif" -pointsize 12 -fill '#2d2414' -gravity northwest \
+    -annotate +$(($2 + 6))+$(($3 + 7)) "$4" "$1"
+}
+
 # ---------------------------------------------------------------- scenes
 cd "$work"
 
@@ -45,6 +54,7 @@ convert shore0.png \
   -fill '#4b443d' -draw "ellipse 595,392 40,20 180,360" \
   -fill '#3b3530' -draw "ellipse 80,440 50,22 180,360" \
   shore1.png
+sign shore1.png 595 215 'Harbour   >'
 paint shore1.png "$gfx/shore.jpg"
 
 # 2 The harbour square.
@@ -65,6 +75,8 @@ convert harb0.png \
   -fill '#ffe9a8' -draw "circle 643,146 643,136" \
   -fill '#ffe9a822' -draw "circle 643,146 643,100" \
   harb1.png
+sign harb1.png 5 215 '<  Shore'
+sign harb1.png 595 215 'Lighthouse >'
 paint harb1.png "$gfx/harbour.jpg"
 
 # 3 The boathouse, dark inside.
@@ -80,6 +92,7 @@ convert -size 700x475 gradient:'#3a2a1c'-'#140d08' \
   -fill '#6a7f99' -draw "rectangle 580,80 660,150" \
   -fill '#24180f' -draw "rectangle 617,80 623,150 rectangle 580,112 660,118" \
   boat1.png
+sign boat1.png 300 425 'v    Out    v'
 paint boat1.png "$gfx/boathouse.jpg"
 
 # 4 The foot of the lighthouse.
@@ -98,6 +111,7 @@ convert foot0.png \
   -fill '#8d8a80' -draw "rectangle 260,330 440,345" \
   -fill '#00000055' -draw "polygon 350,90 403,90 430,330 350,330" \
   foot1.png
+sign foot1.png 5 300 '<  Harbour'
 paint foot1.png "$gfx/foot.jpg"
 
 # 5 The lamp room at the top.
@@ -112,6 +126,7 @@ convert -size 700x475 gradient:'#2d3442'-'#151922' \
   -fill '#7b6a48' -draw "rectangle 300,340 400,430" \
   -fill '#9a8659' -draw "rectangle 290,330 410,344" \
   lamp1.png
+sign lamp1.png 30 425 'v   Stairs'
 paint lamp1.png "$gfx/lamproom.jpg"
 
 # 6 Safe harbour: the beam sweeps the sea, the ship comes in.
