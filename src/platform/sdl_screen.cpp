@@ -1,6 +1,7 @@
 #include "platform/sdl_screen.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -213,6 +214,15 @@ struct SdlScreen::Impl {
 
 SdlScreen::SdlScreen(const ScreenOptions& options) : impl_(std::make_unique<Impl>()) {
   if (!impl_->video.ok()) throw std::runtime_error(std::string("No video: ") + SDL_GetError());
+  // Without a display SDL may fall back to a driver that shows nothing; a
+  // game nobody can see would run on unnoticed, so that is an error unless
+  // such a driver was asked for by name (tests, headless checks).
+  const std::string driver = SDL_GetCurrentVideoDriver() != nullptr ? SDL_GetCurrentVideoDriver() : "";
+  const char* requested = std::getenv("SDL_VIDEODRIVER");
+  if ((driver == "offscreen" || driver == "dummy") &&
+      (requested == nullptr || std::string(requested).find(driver) == std::string::npos)) {
+    throw std::runtime_error("No display to open the game's window on (set DISPLAY or WAYLAND_DISPLAY)");
+  }
   // A click that brings the window to the front also counts as a click,
   // as it does in the windows the games were made for.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
