@@ -65,38 +65,25 @@ struct ItemNeed {
   int16_t channel = 0;
 };
 
-ItemNeed LinkNeed(Player& p, int i) {
+// The requirement fields stand in the same order for every kind: the
+// "requires an item" switch at `first`, then the item, then (after one
+// field) the item-required sound's volume and pan.
+ItemNeed NeedOf(Player& p, int i, const char* kind_word, int selector, int which, int first) {
   const ObjectSlot& o = p.scene.Rec.slot(i);
-  return {.kind_word = "HotSpot",
-          .required = o.Param(7) == 1,
-          .item = o.Param(8),
+  return {.kind_word = kind_word,
+          .required = o.Param(first) == 1,
+          .item = o.Param(first + 1),
           .sound = o.Text(4).Trimmed(),
-          .volume = o.Param(10),
-          .pan = o.Param(11),
-          .channel = ObjectSoundChannel(p, sound_of::kLink, i, 3)};
+          .volume = o.Param(first + 3),
+          .pan = o.Param(first + 4),
+          .channel = ObjectSoundChannel(p, selector, i, which)};
 }
 
-ItemNeed GoodieNeed(Player& p, int i) {
-  const ObjectSlot& o = p.scene.Rec.slot(i);
-  return {.kind_word = "Goodie",
-          .required = o.Param(7) == 1,
-          .item = o.Param(8),
-          .sound = o.Text(4).Trimmed(),
-          .volume = o.Param(10),
-          .pan = o.Param(11),
-          .channel = ObjectSoundChannel(p, sound_of::kGoodie, i, 3)};
-}
-
-ItemNeed SwitchNeed(Player& p, int i) {
-  const ObjectSlot& o = p.scene.Rec.slot(i);
-  return {.kind_word = "Switch",
-          .required = o.Param(8) == 1,
-          .item = o.Param(9),
-          .sound = o.Text(4).Trimmed(),
-          .volume = o.Param(11),
-          .pan = o.Param(12),
-          .channel = ObjectSoundChannel(p, sound_of::kSwitch, i, 2)};
-}
+ItemNeed LinkNeed(Player& p, int i) { return NeedOf(p, i, "HotSpot", sound_of::kLink, 3, 7); }
+ItemNeed GoodieNeed(Player& p, int i) { return NeedOf(p, i, "Goodie", sound_of::kGoodie, 3, 7); }
+// A Switch has channel fields for two sounds only; its item-required
+// sound plays on the second.
+ItemNeed SwitchNeed(Player& p, int i) { return NeedOf(p, i, "Switch", sound_of::kSwitch, 2, 8); }
 
 enum class Requirement {
   kNoItem,     // the object asks for nothing: an ordinary click
