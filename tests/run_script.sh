@@ -16,8 +16,9 @@ want_exit=${want_exit:-0}
 args=$(sed -n 's/^# args: *//p' "$script" | head -n 1)
 
 out=$(mktemp)
+shots=$(mktemp -d)
 copy=""
-trap 'rm -f "$out"; [ -n "$copy" ] && rm -rf "$copy"' EXIT
+trap 'rm -f "$out"; rm -rf "$shots"; [ -n "$copy" ] && rm -rf "$copy"' EXIT
 if grep -q '^# game: *copy' "$script"; then
   copy=$(mktemp -d)
   cp -R "$game/." "$copy/"
@@ -28,6 +29,8 @@ if grep -q '^# game: *copy' "$script"; then
   fi
   game="$copy"
 fi
+# Screenshots a script takes go to a folder thrown away afterwards.
+case " $args " in *" --shots "*) ;; *) args="$args --shots $shots" ;; esac
 # shellcheck disable=SC2086
 "$qvl" run "$game" "$script" $args >"$out.raw" 2>&1
 got_exit=$?
