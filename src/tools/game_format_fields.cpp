@@ -36,11 +36,6 @@ bool IsCleanByte(uint8_t b) {
   return b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D;
 }
 
-std::string_view RightTrimSpaces(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 // The value of a text written exactly as Num writes a whole number.
 std::optional<int64_t> NumberText(std::string_view text) {
   if (text.empty() || text.size() > 18) return std::nullopt;
@@ -141,7 +136,7 @@ std::string FormatValue(const FieldForm& form, std::string_view field) {
     }
     return std::to_string(value);
   }
-  std::string_view text = RightTrimSpaces(field);
+  const std::string text = RTrim(field);
   if (form.number_text) {
     if (auto number = NumberText(text)) return std::to_string(*number);
   }
