@@ -31,6 +31,16 @@ void AddAction(std::vector<FieldForm>& forms, const std::string& prefix, int fir
   forms.push_back(Param(prefix + "flag_mode", first + 2, ValueNames::kFlagMode));
 }
 
+// An item requirement (whether one is needed, which, whether it is kept, and
+// the volume and pan of the sound when it is missing) in five integers from `first`.
+void AddItemRequirement(std::vector<FieldForm>& forms, int first) {
+  forms.push_back(Param("requires_item", first));
+  forms.push_back(Param("required_item", first + 1));
+  forms.push_back(Param("keeps_item", first + 2));
+  forms.push_back(Param("item_required_sound_volume", first + 3));
+  forms.push_back(Param("item_required_sound_pan", first + 4));
+}
+
 std::vector<FieldForm> AmbientForms() {
   std::vector<FieldForm> s = {Text("picture", 1), Text("sound", 2), Param("animation_mode", 1),
                               Param("sound_volume", 3), Param("sound_pan", 4),
@@ -49,10 +59,11 @@ std::vector<FieldForm> LinkForms() {
       Text("picture", 1), Text("sound", 2), Text("click_sound", 3), Text("item_required_sound", 4),
       Text("area_height", 5, true), Text("area_width", 6, true), Text("group", 7),
       Param("pointer", 1), Param("animation_mode", 2), Param("sound_volume", 3), Param("sound_pan", 4),
-      Param("click_sound_volume", 5), Param("click_sound_pan", 6), Param("requires_item", 7),
-      Param("required_item", 8), Param("keeps_item", 9), Param("item_required_sound_volume", 10),
-      Param("item_required_sound_pan", 11), Param("after_click", 12, ValueNames::kAfterClick),
-      Param("destination_scene", 13), Param("show_mode", 14, ValueNames::kShowMode)};
+      Param("click_sound_volume", 5), Param("click_sound_pan", 6)};
+  AddItemRequirement(s, 7);
+  s.push_back(Param("after_click", 12, ValueNames::kAfterClick));
+  s.push_back(Param("destination_scene", 13));
+  s.push_back(Param("show_mode", 14, ValueNames::kShowMode));
   AddCondition(s, "show", 15);
   s.push_back(Param("sets_flag", 18));
   AddAction(s, "", 19);
@@ -68,10 +79,9 @@ std::vector<FieldForm> GoodieForms() {
   std::vector<FieldForm> s = {
       Text("picture", 1), Text("sound", 2), Text("pickup_sound", 3), Text("item_required_sound", 4),
       Param("animation_mode", 1), Param("sound_volume", 2), Param("sound_pan", 3),
-      Param("pickup_sound_volume", 4), Param("pickup_sound_pan", 5), Param("gives_item", 6),
-      Param("requires_item", 7), Param("required_item", 8), Param("keeps_item", 9),
-      Param("item_required_sound_volume", 10), Param("item_required_sound_pan", 11),
-      Param("show_mode", 12, ValueNames::kShowMode)};
+      Param("pickup_sound_volume", 4), Param("pickup_sound_pan", 5), Param("gives_item", 6)};
+  AddItemRequirement(s, 7);
+  s.push_back(Param("show_mode", 12, ValueNames::kShowMode));
   AddCondition(s, "show", 13);
   s.push_back(Param("sets_flag", 16));
   AddAction(s, "", 17);
@@ -85,9 +95,9 @@ std::vector<FieldForm> SwitchForms() {
   std::vector<FieldForm> s = {
       Text("picture", 1), Text("off_sound", 2), Text("on_sound", 3), Text("item_required_sound", 4),
       Param("flag", 1), Param("off_sound_volume", 3), Param("off_sound_pan", 4), Param("on_value", 5),
-      Param("on_sound_volume", 6), Param("on_sound_pan", 7), Param("requires_item", 8),
-      Param("required_item", 9), Param("keeps_item", 10), Param("item_required_sound_volume", 11),
-      Param("item_required_sound_pan", 12), Param("show_mode", 13, ValueNames::kShowMode)};
+      Param("on_sound_volume", 6), Param("on_sound_pan", 7)};
+  AddItemRequirement(s, 8);
+  s.push_back(Param("show_mode", 13, ValueNames::kShowMode));
   AddCondition(s, "show", 14);
   s.push_back(Param("sound_channel", 17));
   s.push_back(Param("item_required_sound_channel", 18));
