@@ -2,6 +2,8 @@
 // every section, record, object and field on the way.
 #include <map>
 #include <optional>
+#include <span>
+#include <string_view>
 
 #include "data/scene_rec.h"
 #include "tools/game_format.h"
@@ -16,6 +18,14 @@ using format::FieldForm;
 namespace {
 
 constexpr int64_t kMaxRecord = 32767;
+
+// The form written under `key`, or null when there is none.
+const FieldForm* FindForm(std::span<const FieldForm> forms, std::string_view key) {
+  for (const FieldForm& form : forms) {
+    if (form.key == key) return &form;
+  }
+  return nullptr;
+}
 
 class Parser {
  public:
@@ -148,10 +158,7 @@ class Parser {
     for (const auto& [key, node] : table) {
       if (key.str() == "record" && numbered) continue;
       if (scene && key.str() == format::kObjectKey) continue;
-      const FieldForm* form = nullptr;
-      for (const FieldForm& s : file.forms) {
-        if (s.key == key.str()) form = &s;
-      }
+      const FieldForm* form = FindForm(file.forms, key.str());
       if (!form) Fail(node, where, "unknown field '" + std::string(key.str()) + "'");
       SetField(*form, node, record, 0, where);
     }
@@ -186,13 +193,8 @@ class Parser {
     std::map<size_t, std::string> set_by;  // offset → key that set it
     for (const auto& [key, node] : object) {
       if (key.str() == "slot" || key.str() == "kind") continue;
-      const FieldForm* form = nullptr;
-      for (const FieldForm& s : named) {
-        if (s.key == key.str()) form = &s;
-      }
-      for (size_t i = 1; i < raw.size() && !form; ++i) {
-        if (raw[i].key == key.str()) form = &raw[i];
-      }
+      const FieldForm* form = FindForm(named, key.str());
+      if (!form) form = FindForm(raw, key.str());
       if (!form) Fail(node, where, "unknown field '" + std::string(key.str()) + "'");
       auto [it, fresh] = set_by.emplace(form->offset, form->key);
       if (!fresh) Fail(node, where, "field '" + form->key + "' is the same field as '" + it->second + "'");
