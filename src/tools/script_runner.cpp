@@ -10,6 +10,7 @@
 #include "platform/picture_files.h"
 #include "platform/runtime_error.h"
 #include "platform/text_numbers.h"
+#include "ui/blit.h"
 #include "ui/list_box.h"
 #include "ui/simple_controls.h"
 #include "ui/text_box.h"
@@ -73,14 +74,6 @@ std::string OneLine(const std::string& text) {
     }
   }
   return out;
-}
-
-ui::Rect Intersect(const ui::Rect& a, const ui::Rect& b) {
-  const int left = std::max(a.left, b.left);
-  const int top = std::max(a.top, b.top);
-  const int right = std::min(a.Right(), b.Right());
-  const int bottom = std::min(a.Bottom(), b.Bottom());
-  return ui::Rect{left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
 // A window, or a control on it, named by the script.
@@ -203,8 +196,7 @@ class Runner : public ui::IdleSource {
 
   // The script has run out. A wait of the game that nothing can end is a hang.
   [[noreturn]] void ScriptDone(ui::EventLoop& loop) {
-    const bool game_waits = std::count(loop.Waits().begin(), loop.Waits().end(), ui::WaitKind::kGame) > 0;
-    if (loop.IsVirtual() && game_waits && !loop.scheduler().NextDue() && !loop.HasPendingWork()) {
+    if (loop.IsVirtual() && GameWaits(loop) && !loop.scheduler().NextDue() && !loop.HasPendingWork()) {
       Hung("the player hung: it waits for something that nothing can bring");
     }
     throw StopRun{status_};
@@ -212,11 +204,13 @@ class Runner : public ui::IdleSource {
 
   // ---- waiting
 
+  // True while one of the loop's open waits is the game's own.
+  static bool GameWaits(ui::EventLoop& loop) {
+    return std::count(loop.Waits().begin(), loop.Waits().end(), ui::WaitKind::kGame) > 0;
+  }
+
   bool Ready(ui::EventLoop& loop) const {
-    for (ui::WaitKind kind : loop.Waits()) {
-      if (kind == ui::WaitKind::kGame) return false;
-    }
-    return !loop.HasPendingWork() && !host_->BusyPointerShows();
+    return !GameWaits(loop) && !loop.HasPendingWork() && !host_->BusyPointerShows();
   }
 
   // Carries on a `wait` or `ready`; true while it goes on.
@@ -276,7 +270,7 @@ class Runner : public ui::IdleSource {
   std::pair<int, int> PointOf(const ui::Control& control) {
     if (!control.ShownOnScreen()) BadInput(control.window().name() + "." + control.name() + " is not shown");
     const ui::Rect area =
-        Intersect(Intersect(control.ScreenRect(), control.ScreenClip()), ui::Rect{0, 0, 800, 600});
+        ui::Intersect(ui::Intersect(control.ScreenRect(), control.ScreenClip()), ui::Rect{0, 0, 800, 600});
     if (area.width == 0 || area.height == 0) {
       BadInput(control.window().name() + "." + control.name() + " is not on the screen");
     }
