@@ -38,7 +38,6 @@ class RecordFile {
   RecordFile& operator=(RecordFile&&) = default;
 
   const std::filesystem::path& path() const { return path_; }
-  size_t record_length() const { return record_length_; }
 
   // The file's length in bytes now.
   uint64_t Length();
