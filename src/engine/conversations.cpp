@@ -7,6 +7,7 @@
 #include "engine/notify_log.h"
 #include "engine/records.h"
 #include "game_window/pointers.h"
+#include "media/media_kind.h"
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
 
@@ -45,11 +46,11 @@ void ConvTextClick(Player& p, int i) {
   }
   LogLine(p, "Conversation Box clicked (Line #" + Num(i) + ").");
   if (!line.Media.empty() && line.MediaOn == 1) {
-    const std::string kind = LCase(Right(line.Media, 3));
+    const std::string kind = MediaKind(line.Media);
     if (kind == "wav") {
       LogLine(p, "Play Wav: '" + line.Media + "'");
       PlayWAVQVL(p, line.Media, false, channels::kDialogue, line.Pan, line.Volume);
-    } else if (kind == "avi" || kind == "mpg") {
+    } else if (IsMovieKind(kind)) {
       int16_t level = line.Volume;
       PlayMovie(p, line.Media, level, true, false);
     }

@@ -9,6 +9,7 @@
 #include "engine/object_data.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"
+#include "media/media_kind.h"
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
@@ -40,9 +41,6 @@ std::string OperatorText(int op) {
     default: return "";
   }
 }
-
-// The last three letters of a media file, lower-cased: "wav", "avi", "mpg" …
-std::string MediaKind(const std::string& file) { return LCase(Right(file, 3)); }
 
 // What one pass decides about the conversation box.
 struct ConversationRequest {
@@ -85,7 +83,7 @@ void PlayResponderMedia(Player& p, int i) {
     const int16_t channel = o.Param(11) != 0 ? channels::kMapLocation : ObjectSoundChannel(p, sound_of::kResponder, i);
     PlayWav(p, media, false, channel, o.Param(10), o.Param(9));
     p.scene.WatchedSound[k] = watched;
-  } else if ((kind == "avi" || kind == "mpg") && o.Param(11) == 0) {
+  } else if (IsMovieKind(kind) && o.Param(11) == 0) {
     int16_t level = o.Param(9);
     PlayMovie(p, media, level, true, false);
   }
@@ -127,7 +125,7 @@ bool CheckResponder(Player& p, int i) {
     r.ExitMovie.Set("");
     const std::string media = now.Text(3).Trimmed();
     const std::string kind = MediaKind(media);
-    if (now.Param(8) == 1 && !media.empty() && (kind == "avi" || kind == "mpg")) {
+    if (now.Param(8) == 1 && !media.empty() && IsMovieKind(kind)) {
       r.ExitMovie.Set(media);
       r.ExitMovieLevel = now.Param(9);
     }

@@ -4,6 +4,7 @@
 
 #include "app/player.h"
 #include "game_window/game_window.h"
+#include "media/media_kind.h"
 #include "media/sound_channels.h"
 #include "platform/text_numbers.h"
 #include "shell/notify.h"
@@ -12,12 +13,9 @@ namespace qvl {
 
 namespace {
 
-// The kind of a music file: its last three characters, lower-cased.
-std::string MusicKind(const std::string& name) { return LCase(Right(name, 3)); }
-
 // Stops the player that plays a soundtrack of this kind.
 void StopPlayerOf(Player& p, const std::string& name) {
-  const std::string kind = MusicKind(name);
+  const std::string kind = MediaKind(name);
   if (kind == "mp3") {
     StopMP3(p);
   } else if (kind == "wav") {
@@ -30,7 +28,7 @@ void StopPlayerOf(Player& p, const std::string& name) {
 // Gives the soundtrack now playing a new volume.
 void ChangeSoundtrackVolume(Player& p, const std::string& name, int32_t volume) {
   p.music.CurrentSoundtrackVol = volume;
-  const std::string kind = MusicKind(name);
+  const std::string kind = MediaKind(name);
   if (kind == "mp3") {
     SetPlayBackVolume(p, volume);
   } else if (kind == "wav") {
@@ -44,7 +42,7 @@ void ChangeSoundtrackVolume(Player& p, const std::string& name, int32_t volume) 
 // Starts a soundtrack of a known kind and records it; another kind plays
 // nothing and the record stays as it was.
 void StartSoundtrack(Player& p, const std::string& name, int32_t volume) {
-  const std::string kind = MusicKind(name);
+  const std::string kind = MediaKind(name);
   if (kind == "mp3" || kind == "wav" || kind == "mid") {
     p.music.CurrentSoundtrack = name;
     p.music.CurrentSoundtrackVol = volume;
