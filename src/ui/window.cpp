@@ -101,14 +101,6 @@ std::vector<Control*> Window::Controls() const {
   return all;
 }
 
-std::vector<Control*> Window::Children(const Control* container) const {
-  std::vector<Control*> children;
-  for (const auto& control : controls_) {
-    if (control->container() == container) children.push_back(control.get());
-  }
-  return children;
-}
-
 void Window::Restack(const Control& control, bool to_front) {
   auto it = std::find_if(controls_.begin(), controls_.end(),
                          [&](const auto& c) { return c.get() == &control; });
@@ -151,10 +143,10 @@ void Window::Draw(DisplayList& out) const {
 }
 
 void Window::DrawChildren(const Control* container, DisplayList& out) const {
-  for (const Control* control : Children(container)) {
-    if (!control->visible()) continue;
+  for (const auto& control : controls_) {
+    if (control->container() != container || !control->visible()) continue;
     control->Draw(out);
-    DrawChildren(control, out);
+    DrawChildren(control.get(), out);
   }
 }
 

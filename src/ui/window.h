@@ -85,8 +85,6 @@ class Window {
 
   // All controls from back to front.
   std::vector<Control*> Controls() const;
-  // The controls lying directly in `container` (null: on the window itself), back to front.
-  std::vector<Control*> Children(const Control* container) const;
   // Moves a control in front of (or behind) every other control.
   void Restack(const Control& control, bool to_front);
 

@@ -6,6 +6,7 @@
 #include "platform/cp1252.h"
 #include "platform/text_numbers.h"
 #include "ui/event_loop.h"
+#include "ui/renderer.h"
 
 namespace qvl::ui {
 
@@ -14,14 +15,15 @@ namespace {
 // Two clicks on the same control within this time make a double click.
 constexpr int64_t kDoubleClickMs = 500;
 
-// The topmost hittable control of `container` (and inside it) under the point.
-Control* TopmostAt(const Window& window, const Control* container, int x, int y) {
-  const auto children = window.Children(container);
-  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+// The topmost hittable control of `container` (and inside it) under the
+// point. `controls` are all of the window's controls, back to front.
+Control* TopmostAt(const std::vector<Control*>& controls, const Control* container, int x, int y) {
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     Control* control = *it;
+    if (control->container() != container) continue;
     if (!control->visible() || !control->Hittable()) continue;
     if (!control->ScreenRect().Contains(x, y) || !control->ScreenClip().Contains(x, y)) continue;
-    if (Control* inner = TopmostAt(window, control, x, y)) return inner;
+    if (Control* inner = TopmostAt(controls, control, x, y)) return inner;
     return control;
   }
   return nullptr;
@@ -111,7 +113,7 @@ Hit Windows::HitTest(int x, int y) const {
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     Window* window = *it;
     if (!window->visible() || !window->bounds().Contains(x, y)) continue;
-    Control* control = TopmostAt(*window, nullptr, x, y);
+    Control* control = TopmostAt(window->Controls(), nullptr, x, y);
     // A disabled control (or one in a disabled container) takes the click
     // away from what lies behind it, as a real window does.
     if (control != nullptr && !EnabledAll(control)) return Hit{window, nullptr};
@@ -279,7 +281,7 @@ DisplayList Windows::Draw() const {
     DrawStep step;
     step.op = DrawStep::Op::kToolTip;
     step.rect = Rect{pointer_x_, pointer_y_ + 20, 0, 0};
-    step.clip = Rect{0, 0, 800, 600};
+    step.clip = Rect{0, 0, kScreenWidth, kScreenHeight};
     step.colour = 0xFF000000;
     step.text = Cp1252ToUtf8(note->tooltip_text());
     step.style.word_wrap = false;
