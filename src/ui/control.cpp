@@ -2,21 +2,10 @@
 
 #include <algorithm>
 
+#include "ui/blit.h"
 #include "ui/window.h"
 
 namespace qvl::ui {
-
-namespace {
-
-Rect Intersect(const Rect& a, const Rect& b) {
-  const int left = std::max(a.left, b.left);
-  const int top = std::max(a.top, b.top);
-  const int right = std::min(a.Right(), b.Right());
-  const int bottom = std::min(a.Bottom(), b.Bottom());
-  return Rect{left, top, std::max(0, right - left), std::max(0, bottom - top)};
-}
-
-}  // namespace
 
 Control::Control(Window& window, ControlKind kind, std::string name, int index)
     : window_(window), kind_(kind), name_(std::move(name)), index_(index) {}

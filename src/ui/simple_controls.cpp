@@ -4,6 +4,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/input_event.h"
+#include "ui/blit.h"
 #include "ui/window.h"
 #include "ui/windows.h"
 
@@ -45,9 +46,7 @@ void PictureBox::Draw(DisplayList& out) const {
     pic.rect.height = picture_->height;
     pic.picture = picture_;
     // The box shows only what fits inside it.
-    pic.clip = Rect{std::max(pic.clip.left, fill.rect.left), std::max(pic.clip.top, fill.rect.top), 0, 0};
-    pic.clip.width = std::max(0, std::min(fill.clip.Right(), fill.rect.Right()) - pic.clip.left);
-    pic.clip.height = std::max(0, std::min(fill.clip.Bottom(), fill.rect.Bottom()) - pic.clip.top);
+    pic.clip = Intersect(fill.clip, fill.rect);
     out.push_back(pic);
   }
 }
