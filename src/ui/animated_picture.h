@@ -56,7 +56,6 @@ class AnimatedPicture : public Control {
   void SetCurrentFrame(int frame);
 
   PlayDirection direction() const { return direction_; }
-  void SetDirection(PlayDirection direction) { direction_ = direction; }
   bool once() const { return once_; }
   void SetOnce(bool once) { once_ = once; }
   void SetSetting(int id, int value);

@@ -18,14 +18,6 @@ void ListBox::AddItem(std::string item) {
   Changed();
 }
 
-void ListBox::RemoveItem(int index) {
-  if (index < 0 || index >= ListCount()) return;
-  items_.erase(items_.begin() + index);
-  if (list_index_ >= ListCount()) list_index_ = -1;
-  SetTopIndex(top_index_);
-  Changed();
-}
-
 void ListBox::Clear() {
   items_.clear();
   list_index_ = -1;

@@ -20,7 +20,6 @@ class ListBox : public Control {
   const std::vector<std::string>& items() const { return items_; }
   int ListCount() const { return static_cast<int>(items_.size()); }
   void AddItem(std::string item);
-  void RemoveItem(int index);
   void Clear();
 
   // The selected entry (counted from 0), −1 when none.

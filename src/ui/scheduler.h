@@ -28,8 +28,6 @@ class Scheduler {
   // may stop itself from inside its own tick.
   void Stop(TimerId id);
 
-  bool IsScheduled(TimerId id) const { return timers_.count(id) != 0; }
-
   // When the next timer that can fire is due; timers whose tick is running
   // are left out, since they cannot fire inside themselves.
   std::optional<int64_t> NextDue() const;
@@ -71,7 +69,6 @@ class TimerSlot {
     if (id_ != 0) scheduler_->Stop(id_);
     id_ = 0;
   }
-  bool Active() const { return id_ != 0 && scheduler_->IsScheduled(id_); }
 
  private:
   Scheduler* scheduler_;
