@@ -5,10 +5,10 @@
 #include "app/app_paths.h"
 #include "app/error_report.h"
 #include "app/player.h"
+#include "engine/notify_log.h"
 #include "game_window/pointers.h"
 #include "media/movie_sizing.h"
 #include "platform/text_numbers.h"
-#include "shell/notify.h"
 
 namespace qvl {
 
@@ -83,7 +83,7 @@ void PlaceSceneMovie(Player& p) {
 }  // namespace
 
 void PlayMovie(Player& p, const std::string& name, int16_t& level, bool wait, bool keep_block) {
-  if (p.game.NotifyLogOn) Notify(p, "Play movie: '" + name + "'.");
+  LogLine(p, "Play movie: '" + name + "'.");
   const std::string path = p.AppPath() + "resource\\mmedia\\" + name;
   if (!FileExists(p, path)) {
     p.runtime().message_boxes().Show(kAppTitle, "Could not play movie...\r\"" + path + "\" not found.",
@@ -138,7 +138,7 @@ void CancelSceneMovie(Player& p) {
   ShowPointer(p, pointer::kWait);
   m.PostMovieTimer.SetInterval(200);
   m.PostMovieTimer.SetTimerEnabled(true);
-  if (p.game.NotifyLogOn) Notify(p, "Movie playback cancelled by user.");
+  LogLine(p, "Movie playback cancelled by user.");
 }
 
 void WireSceneMovie(Player& p) {

@@ -3,11 +3,11 @@
 #include "media/soundtrack.h"
 
 #include "app/player.h"
+#include "engine/notify_log.h"
 #include "game_window/game_window.h"
 #include "media/media_kind.h"
 #include "media/sound_channels.h"
 #include "platform/text_numbers.h"
-#include "shell/notify.h"
 
 namespace qvl {
 
@@ -36,7 +36,7 @@ void ChangeSoundtrackVolume(Player& p, const std::string& name, int32_t volume) 
   } else if (kind == "mid") {
     SetMIDIVolume(p, volume);
   }
-  if (p.game.NotifyLogOn) Notify(p, "Soundtrack volume changed to '" + Num(volume) + "'.");
+  LogLine(p, "Soundtrack volume changed to '" + Num(volume) + "'.");
 }
 
 // Starts a soundtrack of a known kind and records it; another kind plays
@@ -70,17 +70,17 @@ void Soundtrack(Player& p, const std::string& name, int32_t volume, bool force) 
   StopWav(p, channels::kSoundtrack);
   if (LCase(name) == "(stop sndtrk)") {
     p.music.CurrentSoundtrack.clear();
-    if (p.game.NotifyLogOn) Notify(p, "Soundtrack stopped.");
+    LogLine(p, "Soundtrack stopped.");
     return;
   }
   StartSoundtrack(p, name, volume);
-  if (p.game.NotifyLogOn) Notify(p, "Soundtrack changed to '" + name + "'.");
+  LogLine(p, "Soundtrack changed to '" + name + "'.");
 }
 
 void ToggleMusic(Player& p) {
   if (!p.music.MusicOn) {
     p.music.MusicOn = true;
-    if (p.game.NotifyLogOn) Notify(p, "Music toggled on");
+    LogLine(p, "Music toggled on");
     if (!p.music.CurrentSoundtrack.empty()) {
       // A copy: the restart reads and rewrites the record it is given.
       const std::string name = p.music.CurrentSoundtrack;
@@ -89,7 +89,7 @@ void ToggleMusic(Player& p) {
     ShowMessageStrip(p, "MUSIC ON");
   } else {
     p.music.MusicOn = false;
-    if (p.game.NotifyLogOn) Notify(p, "Music toggled off");
+    LogLine(p, "Music toggled off");
     if (!p.music.CurrentSoundtrack.empty()) StopPlayerOf(p, p.music.CurrentSoundtrack);
     ShowMessageStrip(p, "MUSIC OFF");
   }
