@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/script_host.h"
+#include "resident_memory.h"
 #include "tools/play_script.h"
 #include "tools/script_runner.h"
 
@@ -47,20 +48,6 @@ double GameMs(const std::string& transcript) {
   return std::stod(transcript.substr(at + key.size()));
 }
 
-double ResidentMb() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  while (status >> key) {
-    if (key == "VmRSS:") {
-      double kb = 0;
-      status >> kb;
-      return kb / 1024.0;
-    }
-    status.ignore(4096, '\n');
-  }
-  return 0;
-}
-
 void BM_DemoWalkthrough(benchmark::State& state) {
   const fs::path game = fs::path(QVL_BENCH_GAMES_DIR) / "demo";
   const auto commands = WalkthroughCommands();
@@ -81,7 +68,7 @@ void BM_DemoWalkthrough(benchmark::State& state) {
     game_ms += GameMs(out.str());
   }
   if (wall_ms > 0) state.counters["times_real_time"] = game_ms / wall_ms;
-  state.counters["resident_MB"] = ResidentMb();
+  state.counters["resident_MB"] = qvl::bench::ResidentMb();
 }
 BENCHMARK(BM_DemoWalkthrough)->Unit(benchmark::kMillisecond);
 

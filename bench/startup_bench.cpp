@@ -14,6 +14,7 @@
 #include "app/startup.h"
 #include "data/gen_rec.h"
 #include "data/record_file.h"
+#include "resident_memory.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -44,21 +45,6 @@ fs::path MakeGame() {
   return dir;
 }
 
-// Resident memory of the process in MB.
-double ResidentMb() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  while (status >> key) {
-    if (key == "VmRSS:") {
-      double kb = 0;
-      status >> kb;
-      return kb / 1024.0;
-    }
-    status.ignore(4096, '\n');
-  }
-  return 0;
-}
-
 void BM_StartToMainMenu(benchmark::State& state) {
   const fs::path dir = MakeGame();
   for (auto _ : state) {
@@ -67,7 +53,7 @@ void BM_StartToMainMenu(benchmark::State& state) {
     qvl::Player p(qvl::ui::Runtime::MakeHeadless(), std::move(setup));
     qvl::StartProgram(p);
     p.loop().WaitUntil([&p] { return p.windows.main_menu.window.visible(); });
-    state.counters["resident_MB"] = ResidentMb();
+    state.counters["resident_MB"] = qvl::bench::ResidentMb();
   }
   fs::remove_all(dir);
 }
