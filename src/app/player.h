@@ -57,9 +57,8 @@ struct Player {
   ui::EventLoop& loop() { return runtime_->loop(); }
 
   // The program's own name without extension ("QuorvelPlayer" in its
-  // development build) and its folder.
+  // development build).
   const std::string& ProgramName() const { return program_name_; }
-  const std::string& ProgramFolder() const { return program_folder_; }
   // The game folder, ending in a separator: the program's own folder, or
   // the fixed development folder when the program carries its development
   // name.

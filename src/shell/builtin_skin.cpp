@@ -1,8 +1,10 @@
 #include "shell/builtin_skin.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "app/player.h"
+#include "platform/image.h"
 #include "platform/text_raster.h"
 #include "ui/embedded_assets.h"
 
@@ -68,11 +70,6 @@ PictureRef MakeButton(TextRaster& raster, std::string_view caption, int width, i
 }
 
 }  // namespace
-
-PictureRef MakeBuiltinButton(std::string_view caption, int width, int height) {
-  TextRaster raster(ui::EmbeddedFont());
-  return MakeButton(raster, caption, width, height);
-}
 
 void LoadBuiltinSkin(Player& p) {
   TextRaster raster(ui::EmbeddedFont());
