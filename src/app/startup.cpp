@@ -116,9 +116,10 @@ void LocateGameDisc(Player& p) {
   if (TypeOfDrive(p, p.AppPath()) != drive_type::kCdRom) return;
   p.startup.RunningFromCD = true;
   p.startup.CurrentCD = 0;
+  // The disc's label is read once and compared with each disc's.
+  const std::string label = LCase(VolumeLabelOf(p, p.AppPath()).value_or(""));
   for (int16_t i = 1; i <= 4; ++i) {
-    const std::string label = VolumeLabelOf(p, p.AppPath()).value_or("");
-    if (LCase(label) == LCase(p.gen.CDLabel[static_cast<size_t>(i)])) p.startup.CurrentCD = i;
+    if (label == LCase(p.gen.CDLabel[static_cast<size_t>(i)])) p.startup.CurrentCD = i;
   }
   if (p.gen.CDMode && p.startup.CurrentCD == 0) {
     p.runtime().message_boxes().Show(
