@@ -14,8 +14,6 @@ namespace qvl {
 
 namespace {
 
-bool ItemInHand(const Player& p) { return p.game.Hand >= 1 && p.game.Hand <= InventoryState::kSlots; }
-
 // Over the button: with an item in hand it lights up, sounds once per
 // entry and the item shows it can be used here.
 void ExamineMouseMove(Player& p) {

@@ -3,6 +3,7 @@
 #include "app/error_report.h"
 #include "app/player.h"
 #include "engine/delays.h"
+#include "game_window/inventory.h"
 #include "game_window/pointers.h"
 #include "shell/map_locations.h"
 #include "media/scene_movie.h"
@@ -42,7 +43,7 @@ void MainLoad(Player& p) {
   ShowPointer(p, pointer::kNormal);
   ShowButtonsNormal(p);
   p.music.CurrentSoundtrack.clear();
-  p.game.Hand = 99;
+  p.game.Hand = kNothingInHand;
   p.inventory.CloseUpSlot = -1;
   InitTimers(p);
   m.ScnTimer.SetTimerEnabled(true);
@@ -183,9 +184,9 @@ void WireMainWindow(Player& p) {
   m.SaveGameButtn.on_mouse_move = [&p](const ui::MouseArgs&) {
     ButtonMove(p, p.windows.main.SaveGameButtn, p.windows.main.SGB_Resource, hover::kSaveButton);
   };
-  m.MMB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.MainMenuButtn, p.windows.main.MMB_Resource, 1); };
-  m.SGB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.SaveGameButtn, p.windows.main.SGB_Resource, 1); };
-  m.EI_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.ExamineItem, p.windows.main.EI_Resource, 1); };
+  m.MMB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.MainMenuButtn, p.windows.main.MMB_Resource, kNormalFrame); };
+  m.SGB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.SaveGameButtn, p.windows.main.SGB_Resource, kNormalFrame); };
+  m.EI_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.ExamineItem, p.windows.main.EI_Resource, kNormalFrame); };
   m.Command1.on_click = [&p](const ui::MouseArgs&) { p.windows.debug.window.Show(); };
   m.Command2.on_click = [&p](const ui::MouseArgs&) { ShowMapWindowModal(p); };
   // The main-menu and save buttons' clicks come with the quit and save work;

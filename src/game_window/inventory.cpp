@@ -122,10 +122,12 @@ void AddItem(Player& p, int16_t item, int16_t mode, int16_t slot) {
     LogLine(p, "Item #" + Num(item) + " added to Inventory");
   } else {
     const int16_t hand = p.game.Hand;
-    const int16_t held = (hand >= 1 && hand <= InventoryState::kSlots) ? inv.Slot[static_cast<size_t>(hand)].Item : 0;
+    const int16_t held = ItemInHand(p) ? inv.Slot[static_cast<size_t>(hand)].Item : int16_t{0};
     LogLine(p, "Replace Inventory Item #" + Num(held) + " with Item #" + Num(item));
   }
   inv.Slot[static_cast<size_t>(target)] = SlotValues(rec, item);
 }
+
+bool ItemInHand(const Player& p) { return p.game.Hand >= 1 && p.game.Hand <= InventoryState::kSlots; }
 
 }  // namespace qvl

@@ -52,6 +52,9 @@ struct InventoryState {
   bool ExamineInProgress = false;
 };
 
+// The hand's value while no item is in it.
+constexpr int16_t kNothingInHand = 99;
+
 // How AddItem places the item.
 namespace add_mode {
 constexpr int16_t kAppend = 0;    // at the end of the bar
@@ -62,6 +65,9 @@ constexpr int16_t kReplace = -1;  // in place of the item in the given slot
 // `slot`. A full bar or an item already held is refused: logged, and a
 // full bar is also told to the player.
 void AddItem(Player& p, int16_t item, int16_t mode, int16_t slot);
+
+// True when an item is in hand: the hand holds a slot of the bar.
+bool ItemInHand(const Player& p);
 
 // Uses the item in hand slot `a` on the item in slot `b`: when b is a's
 // partner, the result takes b's place and a leaves the bar.

@@ -13,11 +13,8 @@ namespace qvl {
 
 namespace {
 
-constexpr int16_t kNothingInHand = 99;
 // Combination sounds play on the channel of the inventory sounds.
 constexpr int16_t kInventoryChannel = 12;
-
-bool ItemInHand(const Player& p) { return p.game.Hand >= 1 && p.game.Hand <= InventoryState::kSlots; }
 
 InventorySlot& SlotOf(Player& p, int16_t k) { return p.inventory.Slot[static_cast<size_t>(k)]; }
 

@@ -1,8 +1,5 @@
 #include "game_window/object_clicks.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/error_report.h"
 #include "app/player.h"
 #include "engine/flags.h"
@@ -15,6 +12,7 @@
 #include "game_window/pointers.h"
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
+#include "platform/text_numbers.h"
 #include "shell/map_locations.h"
 
 namespace qvl {
@@ -23,19 +21,8 @@ namespace {
 
 using data::ObjectSlot;
 
-constexpr int16_t kNothingInHand = 99;
-
-bool ItemInHand(const Player& p) { return p.game.Hand >= 1 && p.game.Hand <= InventoryState::kSlots; }
-
 int16_t HeldItem(const Player& p) {
   return ItemInHand(p) ? p.inventory.Slot[static_cast<size_t>(p.game.Hand)].Item : int16_t{0};
-}
-
-// The last three characters of a media name, lower-cased: its kind.
-std::string Extension(const std::string& name) {
-  std::string ext = name.size() >= 3 ? name.substr(name.size() - 3) : name;
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  return ext;
 }
 
 // A sound of an object; the game's default object sound when the object
@@ -105,6 +92,23 @@ Requirement CheckRequirement(Player& p, const ItemNeed& need, int slot) {
     return Requirement::kRefused;
   }
   return HeldItem(p) == need.item ? Requirement::kItemUsed : Requirement::kWrongItem;
+}
+
+// A Goodie or Switch click past its item requirement: the wrong item in
+// hand is refused like nothing in hand (kRefused); otherwise the log tells
+// whether the item in hand is used on the object.
+Requirement AcceptClick(Player& p, const ItemNeed& need, int slot) {
+  const Requirement use = CheckRequirement(p, need, slot);
+  if (use == Requirement::kRefused) return use;
+  if (use == Requirement::kWrongItem) {
+    LogLine(p, RequiresLine(need, slot));
+    PlayRefusal(p);
+    return Requirement::kRefused;
+  }
+  LogLine(p, use == Requirement::kItemUsed ? "Inventory Item #" + Num(HeldItem(p)) + " used on " + need.kind_word +
+                                                 " (Object #" + Num(slot) + ")"
+                                           : std::string(need.kind_word) + " (Object #" + Num(slot) + ") clicked.");
+  return use;
 }
 
 // The used item goes back to its place on the bar, or leaves the
@@ -188,18 +192,10 @@ void TellGoodieRefused(Player& p) {
 }
 
 void GoodieClick(Player& p, int i) {
-  const ItemNeed need = GoodieNeed(p, i);
-  const Requirement use = CheckRequirement(p, need, i);
+  const Requirement use = AcceptClick(p, GoodieNeed(p, i), i);
   if (use == Requirement::kRefused) return;
-  if (use == Requirement::kWrongItem) {
-    LogLine(p, RequiresLine(need, i));
-    PlayRefusal(p);
-    return;
-  }
   const ObjectSlot o = p.scene.Rec.slot(i);
   const bool used = use == Requirement::kItemUsed;
-  LogLine(p, used ? "Inventory Item #" + Num(HeldItem(p)) + " used on Goodie (Object #" + Num(i) + ")"
-                  : "Goodie (Object #" + Num(i) + ") clicked.");
   if (p.inventory.InvCount >= InventoryState::kSlots) {
     TellGoodieRefused(p);
     return;
@@ -207,7 +203,7 @@ void GoodieClick(Player& p, int i) {
   AddItem(p, o.Param(6), add_mode::kAppend, 0);
   if (used) UseUpItem(p, o.Param(9));
   if (const std::string media = o.Text(3).Trimmed(); !media.empty()) {
-    const std::string ext = Extension(media);
+    const std::string ext = LCase(Right(media, 3));
     if (ext == "wav") {
       PlayWav(p, media, false, ObjectSoundChannel(p, sound_of::kGoodie, i, 2), o.Param(5), o.Param(4));
     } else if (ext == "avi" || ext == "mpg") {
@@ -227,18 +223,10 @@ void SwitchClick(Player& p, int i) {
   MainWindow& m = p.windows.main;
   ui::AnimatedPicture& gif = m.Animation(i);
   if (gif.playing()) return;
-  const ItemNeed need = SwitchNeed(p, i);
-  const Requirement use = CheckRequirement(p, need, i);
+  const Requirement use = AcceptClick(p, SwitchNeed(p, i), i);
   if (use == Requirement::kRefused) return;
-  if (use == Requirement::kWrongItem) {
-    LogLine(p, RequiresLine(need, i));
-    PlayRefusal(p);
-    return;
-  }
   const ObjectSlot o = p.scene.Rec.slot(i);
   const bool used = use == Requirement::kItemUsed;
-  LogLine(p, used ? "Inventory Item #" + Num(HeldItem(p)) + " used on Switch (Object #" + Num(i) + ")"
-                  : "Switch (Object #" + Num(i) + ") clicked.");
   if (used) UseUpItem(p, o.Param(10));
   const int16_t state = FlagValue(p, o.Param(1));
   const size_t k = static_cast<size_t>(i);

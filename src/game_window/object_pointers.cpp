@@ -3,6 +3,7 @@
 #include "app/player.h"
 #include "engine/conversations.h"
 #include "game_window/game_window.h"
+#include "game_window/inventory.h"
 #include "game_window/pointers.h"
 
 namespace qvl {
@@ -10,8 +11,6 @@ namespace qvl {
 namespace {
 
 const data::ObjectSlot& Obj(Player& p, int i) { return p.scene.Rec.slot(i); }
-
-bool ItemInHand(const Player& p) { return p.game.Hand >= 1 && p.game.Hand <= InventoryState::kSlots; }
 
 // The held item's highlighted pointer: it can be used here.
 void ShowItemHighlight(Player& p) { p.runtime().SetPointer(p.windows.item_images.ItemHL(p.game.Hand).pointer()); }

@@ -4,6 +4,7 @@
 #include "app/player.h"
 #include "engine/new_game.h"
 #include "engine/scene_loading.h"
+#include "game_window/inventory.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
@@ -124,7 +125,7 @@ void LoadGameButton(Player& p) {
   MainMenuWindow& menu = p.windows.main_menu;
   menu.BackFromLoad = true;
   p.music.CurrentSoundtrack.clear();
-  p.game.Hand = 99;
+  p.game.Hand = kNothingInHand;
   ShowPointer(p, pointer::kNormal);
   ShowLoadDialog(p);
   p.loop().DoEvents();

@@ -2,7 +2,6 @@
 // move while it shows, and a marker takes the player to its scene, with
 // a travel sound or a travel movie on the way.
 #include <algorithm>
-#include <cctype>
 
 #include "app/error_report.h"
 #include "app/player.h"
@@ -11,6 +10,7 @@
 #include "engine/scene_loading.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"
+#include "platform/text_numbers.h"
 #include "shell/map_locations.h"
 
 namespace qvl {
@@ -53,19 +53,13 @@ void MapPictureMouseMove(Player& p) {
   ShowPointer(p, pointer::kNormal);
 }
 
-std::string LastThreeLower(const std::string& name) {
-  std::string ext = name.size() >= 3 ? name.substr(name.size() - 3) : name;
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-  return ext;
-}
-
 // A marker chosen: its sound plays, or its movie waits for the scene load;
 // a marker that leads somewhere closes the map and goes there.
 void MarkerClick(Player& p, int k) {
   const MapLocation location = Location(p, k);
   LogLine(p, "Map Location #" + Num(k) + " clicked (Scene #" + Num(location.Scene) + ").");
   if (location.MediaKind == 1) {
-    const std::string ext = LastThreeLower(location.MediaFile);
+    const std::string ext = LCase(Right(location.MediaFile, 3));
     if (ext == "wav") {
       PlayWAVQVL(p, location.MediaFile, false, channels::kMapLocation, location.Pan, location.Volume);
     } else if (ext == "avi") {
