@@ -8,6 +8,7 @@
 #include "app/app_paths.h"
 #include "app/error_report.h"
 #include "app/player.h"
+#include "media/media_folder.h"
 #include "game_window/pointers.h"
 #include "media/movie_sizing.h"
 
@@ -139,7 +140,7 @@ void PlayOpenCredsGif(Player& p, const std::string& file) {
 void PlayOpenCredsAVI(Player& p, const std::string& file) {
   StartForm& f = p.windows.start;
   try {
-    const std::string path = p.AppPath() + "resource\\mmedia\\" + file;
+    const std::string path = MediaFilePath(p, file);
     if (!FileExists(p, path)) {
       ReportNotFound(p, "Could not play 'Opening Logo' movie...", path, MsgIcon::kCritical);
       p.startup.LogoPlaying = false;
@@ -172,7 +173,7 @@ void PlayIntroAVI(Player& p, const std::string& file, int16_t option) {
   IntroWindow& w = p.windows.intro;
   try {
     w.UserIntroMovie.Hide();
-    const std::string path = p.AppPath() + "resource\\mmedia\\" + file;
+    const std::string path = MediaFilePath(p, file);
     if (!FileExists(p, path)) {
       ReportNotFound(p, "Could not play 'Movie Intro'...", path, MsgIcon::kCritical);
       return;

@@ -6,6 +6,7 @@
 #include "app/app_paths.h"
 #include "app/error_report.h"
 #include "app/player.h"
+#include "media/media_folder.h"
 #include "media/soundtrack.h"
 #include "platform/sound_font.h"
 #include "platform/text_numbers.h"
@@ -14,14 +15,12 @@ namespace qvl {
 
 namespace {
 
-std::string MusicFolder(const Player& p) { return p.AppPath() + "resource\\mmedia\\"; }
-
-std::string MusicPath(Player& p, const std::string& name) { return RealPath(p, MusicFolder(p) + name).string(); }
+std::string MusicPath(Player& p, const std::string& name) { return RealPath(p, MediaFilePath(p, name)).string(); }
 
 void ReportMusicError(Player& p, const char* heading, const std::string& name, const RuntimeError& error) {
   p.runtime().message_boxes().Show(kAppTitle,
                                    std::string(heading) + "\rErr #" + Str(error.number()) + " : " +
-                                       error.description() + "\rPath = " + MusicFolder(p) + "\rFilename = " + name,
+                                       error.description() + "\rPath = " + MediaFolder(p) + "\rFilename = " + name,
                                    MsgIcon::kNone, MsgButtons::kOK);
 }
 

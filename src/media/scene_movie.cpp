@@ -7,6 +7,7 @@
 #include "app/player.h"
 #include "engine/notify_log.h"
 #include "game_window/pointers.h"
+#include "media/media_folder.h"
 #include "media/movie_sizing.h"
 #include "platform/text_numbers.h"
 
@@ -84,7 +85,7 @@ void PlaceSceneMovie(Player& p) {
 
 void PlayMovie(Player& p, const std::string& name, int16_t& level, bool wait, bool keep_block) {
   LogLine(p, "Play movie: '" + name + "'.");
-  const std::string path = p.AppPath() + "resource\\mmedia\\" + name;
+  const std::string path = MediaFilePath(p, name);
   if (!FileExists(p, path)) {
     p.runtime().message_boxes().Show(kAppTitle, "Could not play movie...\r\"" + path + "\" not found.",
                                      MsgIcon::kCritical, MsgButtons::kOK);

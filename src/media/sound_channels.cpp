@@ -4,6 +4,7 @@
 #include "app/error_report.h"
 #include "app/player.h"
 #include "engine/hidden_objects.h"
+#include "media/media_folder.h"
 #include "platform/text_numbers.h"
 #include "shell/notify.h"
 
@@ -15,7 +16,7 @@ void Yield(Player& p) { p.loop().DoEvents(); }
 
 // The real file of a sound under resource\mmedia\.
 std::string SoundPath(Player& p, const std::string& file) {
-  return RealPath(p, p.AppPath() + "resource\\mmedia\\" + file).string();
+  return RealPath(p, MediaFilePath(p, file)).string();
 }
 
 // The three mixer calls of one sound request, always in this order. A
