@@ -1,6 +1,7 @@
 // The game's side of `qvl run`: a Player on the game folder, started as the
 // real program starts, answering the script's questions about the game.
 #include <deque>
+#include <optional>
 #include <system_error>
 
 #include "app/player.h"
@@ -17,6 +18,14 @@ namespace {
 // The program's name in the game folder: a shipped game, which reads its
 // game from its own folder.
 constexpr const char* kShippedProgramName = "QuorvelGame";
+
+// A map location's or a sound channel's number as the script gives it:
+// a whole number 1 … 20, nothing otherwise.
+std::optional<int> OneToTwenty(const std::string& arg) {
+  const double n = Val(arg);
+  if (n < 1 || n > 20 || n != static_cast<int>(n)) return std::nullopt;
+  return static_cast<int>(n);
+}
 
 class GameHost : public ScriptHost {
  public:
@@ -44,19 +53,18 @@ class GameHost : public ScriptHost {
     if (name == "hand" && args.empty()) return Num(p.game.Hand);
     if (name == "items" && args.empty()) return HeldItems();
     if (name == "location" && args.size() == 1) {
-      const double n = Val(args[0]);
-      if (n < 1 || n > 20 || n != static_cast<int>(n)) return std::nullopt;
-      return Num(p.map.Location[static_cast<size_t>(n)].OnMap);
+      const std::optional<int> n = OneToTwenty(args[0]);
+      if (!n) return std::nullopt;
+      return Num(p.map.Location[static_cast<size_t>(*n)].OnMap);
     }
     if (name == "soundtrack" && args.empty()) {
       return p.music.CurrentSoundtrack.empty() ? std::string("-") : p.music.CurrentSoundtrack;
     }
     if (name == "channel" && args.size() == 1) {
-      const double n = Val(args[0]);
-      if (n < 1 || n > 20 || n != static_cast<int>(n)) return std::nullopt;
-      const int channel = static_cast<int>(n);
-      if (!p.media.mixer->IsPlaying(channel)) return std::string("-");
-      return p.sound.ChannelFile[static_cast<size_t>(channel)];
+      const std::optional<int> channel = OneToTwenty(args[0]);
+      if (!channel) return std::nullopt;
+      if (!p.media.mixer->IsPlaying(*channel)) return std::string("-");
+      return p.sound.ChannelFile[static_cast<size_t>(*channel)];
     }
     return std::nullopt;
   }
