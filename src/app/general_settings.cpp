@@ -4,6 +4,7 @@
 #include "app/error_report.h"
 #include "app/player.h"
 #include "data/gen_rec.h"
+#include "media/media_kind.h"
 #include "media/movies.h"
 #include "platform/text_numbers.h"
 #include "shell/quit.h"
@@ -155,10 +156,10 @@ void PlayOpeningLogo(Player& p, const data::GenRec& gen) {
     p.startup.LogoPlaying = false;
     return;
   }
-  const std::string kind = LCase(Right(logo, 3));
+  const std::string kind = MediaKind(logo);
   if (kind == "gif") {
     PlayOpenCredsGif(p, logo);
-  } else if (kind == "avi" || kind == "mpg") {
+  } else if (IsMovieKind(kind)) {
     PlayOpenCredsAVI(p, logo);
   }
   p.loop().WaitUntil([&p] { return !p.startup.LogoPlaying; });

@@ -81,7 +81,7 @@ void SetFlag(Player& p, int16_t flag, int16_t value, int16_t mode) {
 void ResetGameState(Player& p) {
   MainWindow& main = p.windows.main;
   p.music.CurrentSoundtrack.clear();
-  p.game.Hand = 99;
+  p.game.Hand = kNothingInHand;
   p.game.CurrentScene = 0;
   p.game.ActiveConversation = 0;
   main.ConvBox.Hide();

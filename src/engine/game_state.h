@@ -7,6 +7,9 @@
 
 namespace qvl {
 
+// The hand's value while no item is in it.
+constexpr int16_t kNothingInHand = 99;
+
 struct GameState {
   static constexpr int kFlagCount = 255;
 
@@ -26,7 +29,7 @@ struct GameState {
   // 1 when the game window's debug button is to be shown.
   int16_t DebugButtonEnabled = 0;
   // The inventory slot of the item in hand; 99 when nothing is in hand.
-  int16_t Hand = 99;
+  int16_t Hand = kNothingInHand;
   // The scene has settled after loading (the game window's scene timer).
   bool SceneSettled = false;
   // Flags 1 … 255 (index 0 is "no flag" and never holds a value).

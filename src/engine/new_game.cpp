@@ -30,7 +30,7 @@ void ResetNewGameState(Player& p) {
   MainWindow& m = p.windows.main;
   p.music.CurrentSoundtrack.clear();
   p.game.CurrentScene = 0;
-  p.game.Hand = 99;
+  p.game.Hand = kNothingInHand;
   for (int i = 1; i <= 16; ++i) m.invitem(i).Hide();
   for (size_t n = 1; n <= 20; ++n) p.map.Location[n].OnMap = 0;
   p.game.Flags.fill(0);

@@ -7,6 +7,7 @@
 #include "engine/notify_log.h"
 #include "engine/object_data.h"
 #include "engine/records.h"
+#include "game_window/inventory.h"
 #include "game_window/pointers.h"
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
@@ -34,8 +35,8 @@ void FinishMovies(Player& p) {
 // the bar, and the save and examine buttons rest, disabled.
 void EnterMenuScene(Player& p) {
   MainWindow& m = p.windows.main;
-  if (p.game.Hand >= 1 && p.game.Hand <= InventoryState::kSlots) m.invitem(p.game.Hand).Show();
-  p.game.Hand = 99;
+  if (ItemInHand(p)) m.invitem(p.game.Hand).Show();
+  p.game.Hand = kNothingInHand;
   if (PictureRef picture = m.SGB_Resource.FramePicture(1)) m.SaveGameButtn.SetPicture(picture);
   if (PictureRef picture = m.EI_Resource.FramePicture(1)) m.ExamineItem.SetPicture(picture);
   m.SaveGameButtn.SetEnabled(false);

@@ -52,9 +52,6 @@ struct InventoryState {
   bool ExamineInProgress = false;
 };
 
-// The hand's value while no item is in it.
-constexpr int16_t kNothingInHand = 99;
-
 // How AddItem places the item.
 namespace add_mode {
 constexpr int16_t kAppend = 0;    // at the end of the bar

@@ -10,6 +10,7 @@
 #include "game_window/inventory.h"
 #include "game_window/object_pointers.h"
 #include "game_window/pointers.h"
+#include "media/media_kind.h"
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
 #include "platform/text_numbers.h"
@@ -203,10 +204,10 @@ void GoodieClick(Player& p, int i) {
   AddItem(p, o.Param(6), add_mode::kAppend, 0);
   if (used) UseUpItem(p, o.Param(9));
   if (const std::string media = o.Text(3).Trimmed(); !media.empty()) {
-    const std::string ext = LCase(Right(media, 3));
+    const std::string ext = MediaKind(media);
     if (ext == "wav") {
       PlayWav(p, media, false, ObjectSoundChannel(p, sound_of::kGoodie, i, 2), o.Param(5), o.Param(4));
-    } else if (ext == "avi" || ext == "mpg") {
+    } else if (IsMovieKind(ext)) {
       int16_t level = o.Param(4);
       PlayMovie(p, media, level, true, false);
     }

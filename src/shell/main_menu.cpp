@@ -6,6 +6,7 @@
 #include "engine/scene_loading.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"
+#include "media/media_kind.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
 #include "platform/text_numbers.h"
@@ -48,7 +49,7 @@ void MenuLoad(Player& p) {
 void StartMenuMusic(Player& p) {
   const SoundSetting& music = p.gen.MenuMusic;
   if (music.file.empty()) return;
-  const std::string kind = LCase(Right(music.file, 3));
+  const std::string kind = MediaKind(music.file);
   if (kind == "wav") {
     PlayWAVQVL(p, music.file, true, channels::kSoundtrack, 0, music.vol);
   } else if (kind == "mid") {

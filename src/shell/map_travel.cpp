@@ -9,6 +9,7 @@
 #include "engine/notify_log.h"
 #include "engine/scene_loading.h"
 #include "game_window/pointers.h"
+#include "media/media_kind.h"
 #include "media/sound_channels.h"
 #include "platform/text_numbers.h"
 #include "shell/map_locations.h"
@@ -59,7 +60,7 @@ void MarkerClick(Player& p, int k) {
   const MapLocation location = Location(p, k);
   LogLine(p, "Map Location #" + Num(k) + " clicked (Scene #" + Num(location.Scene) + ").");
   if (location.MediaKind == 1) {
-    const std::string ext = LCase(Right(location.MediaFile, 3));
+    const std::string ext = qvl::MediaKind(location.MediaFile);
     if (ext == "wav") {
       PlayWAVQVL(p, location.MediaFile, false, channels::kMapLocation, location.Pan, location.Volume);
     } else if (ext == "avi") {
