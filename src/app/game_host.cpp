@@ -114,7 +114,7 @@ class GameHost : public ScriptHost {
     if (const int slot = PointerSlotShowing(p); slot != 0) return Num(slot);
     const PictureRef& showing = p.runtime().pointer().picture;
     if (showing && showing == p.windows.main.FlashFixIcon.pointer().picture) return "item";
-    for (int i = 1; i <= 16; ++i) {
+    for (int i = 1; i <= InventoryState::kSlots; ++i) {
       if (showing && showing == p.windows.item_images.ItemHL(i).pointer().picture) return "itemhl";
     }
     return "-";

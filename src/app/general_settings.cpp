@@ -3,7 +3,10 @@
 #include "app/app_paths.h"
 #include "app/error_report.h"
 #include "app/player.h"
+#include "data/conv_rec.h"
 #include "data/gen_rec.h"
+#include "data/item_rec.h"
+#include "data/loc_rec.h"
 #include "media/media_kind.h"
 #include "media/movies.h"
 #include "platform/text_numbers.h"
@@ -240,7 +243,7 @@ void OpenGenBase(Player& p) {
 
 void OpenLocBase(Player& p) {
   try {
-    p.data.Loc = OpenDataFile(p, data::kLocFileName, 112);
+    p.data.Loc = OpenDataFile(p, data::kLocFileName, data::LocRec::kSize);
     p.data.LocCount = p.data.Loc->Count();
   } catch (const RuntimeError& error) {
     ReportUnexpected(p, "OpenLocBase", error);
@@ -249,7 +252,7 @@ void OpenLocBase(Player& p) {
 
 void OpenInvBase(Player& p) {
   try {
-    p.data.Item = OpenDataFile(p, data::kItemFileName, 209);
+    p.data.Item = OpenDataFile(p, data::kItemFileName, data::ItemRec::kSize);
     p.data.ItemCount = p.data.Item->Count();
   } catch (const RuntimeError& error) {
     ReportUnexpected(p, "OpenInvBase", error);
@@ -258,7 +261,7 @@ void OpenInvBase(Player& p) {
 
 void OpenSceneBase(Player& p) {
   try {
-    p.data.Scene = OpenDataFile(p, data::kSceneFileName, 4395);
+    p.data.Scene = OpenDataFile(p, data::kSceneFileName, data::SceneRec::kSize);
     p.data.SceneCount = p.data.Scene->Count();
   } catch (const RuntimeError& error) {
     ReportUnexpected(p, "OpenSceneBase", error);
@@ -267,7 +270,7 @@ void OpenSceneBase(Player& p) {
 
 void OpenConvBase(Player& p) {
   try {
-    p.data.Conv = OpenDataFile(p, data::kConvFileName, 1712);
+    p.data.Conv = OpenDataFile(p, data::kConvFileName, data::ConvRec::kSize);
     p.data.ConvCount = p.data.Conv->Count();
   } catch (const RuntimeError& error) {
     ReportUnexpected(p, "OpenConvBase", error);

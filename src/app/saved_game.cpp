@@ -41,11 +41,11 @@ bool OverwriteAgreed(Player& p, const std::string& file) {
 // items of the game, and delays that ran or did not.
 bool FitsGame(const Player& p, const data::SaveRec& rec) {
   if (rec.SavedScene < 1 || rec.SavedScene > p.data.SceneCount) return false;
-  for (int k = 1; k <= 16; ++k) {
+  for (int k = 1; k <= InventoryState::kSlots; ++k) {
     const int16_t item = rec.SavedInventory(k);
     if (item < 0 || item > p.data.ItemCount) return false;
   }
-  for (int slot = 1; slot <= 20; ++slot) {
+  for (int slot = 1; slot <= data::SceneRec::kSlotCount; ++slot) {
     const int16_t on = rec.SavedDelayOn(slot);
     if (on != 0 && on != 1) return false;
   }
@@ -55,10 +55,10 @@ bool FitsGame(const Player& p, const data::SaveRec& rec) {
 // The bar holds the saved items again, with their pictures, in their order.
 void RestoreInventory(Player& p) {
   MainWindow& m = p.windows.main;
-  for (int k = 1; k <= 16; ++k) m.invitem(k).Hide();
+  for (int k = 1; k <= InventoryState::kSlots; ++k) m.invitem(k).Hide();
   p.inventory = InventoryState{};
   const data::SaveRec& saved = p.save_data.Copy;
-  for (int k = 1; k <= 16; ++k) {
+  for (int k = 1; k <= InventoryState::kSlots; ++k) {
     const int16_t item = saved.SavedInventory(k);
     if (item > 0) AddItem(p, item, add_mode::kAppend, 0);
   }
@@ -71,7 +71,7 @@ void RestoreInventory(Player& p) {
 // Every location the map knows shows its marker; the others are hidden.
 void RestoreMapMarkers(Player& p) {
   NewGameLocations(p);
-  for (int n = 1; n <= 20; ++n) {
+  for (int n = 1; n <= MapState::kLocationCount; ++n) {
     p.windows.map.Loctn(n).SetVisible(p.map.Location[static_cast<size_t>(n)].OnMap == 1);
   }
 }
@@ -81,13 +81,13 @@ void RestoreMapMarkers(Player& p) {
 // milliseconds: it is taken in whole seconds.
 void RestoreDelays(Player& p) {
   const data::SaveRec& saved = p.save_data.Copy;
-  for (int slot = 1; slot <= 20; ++slot) {
+  for (int slot = 1; slot <= data::SceneRec::kSlotCount; ++slot) {
     const size_t k = static_cast<size_t>(slot);
     p.delays.DelayBlocks[k] = false;
     p.delays.DelaySeconds[k] = saved.SavedDelaySecs(slot);
     p.scene.DelayAction[k] = FlagAction{saved.SavedDelayP6(slot), saved.SavedDelayP7(slot), saved.SavedDelayP8(slot)};
   }
-  for (int16_t slot = 1; slot <= 20; ++slot) {
+  for (int16_t slot = 1; slot <= data::SceneRec::kSlotCount; ++slot) {
     if (saved.SavedDelayOn(slot) != 1) continue;
     const size_t k = static_cast<size_t>(slot);
     int16_t seconds = p.delays.DelaySeconds[k];
@@ -120,11 +120,11 @@ std::string SaveTimeText(const CalendarTime& when) {
 
 void SnapshotGameState(Player& p) {
   data::SaveRec& copy = p.save_data.Copy;
-  for (int slot = 1; slot <= 20; ++slot) {
+  for (int slot = 1; slot <= data::SceneRec::kSlotCount; ++slot) {
     copy.SavedDelayOn(slot) = p.delays.DelayRunning[static_cast<size_t>(slot)] == 1 ? 1 : 0;
   }
   Yield(p);
-  for (int slot = 1; slot <= 20; ++slot) {
+  for (int slot = 1; slot <= data::SceneRec::kSlotCount; ++slot) {
     const size_t k = static_cast<size_t>(slot);
     copy.SavedDelaySecs(slot) = p.delays.DelaySeconds[k];
     copy.SavedDelayP6(slot) = p.scene.DelayAction[k].flag;
@@ -136,11 +136,11 @@ void SnapshotGameState(Player& p) {
     copy.SavedFlags(flag) = p.game.Flags[static_cast<size_t>(flag)];
   }
   Yield(p);
-  for (int16_t k = 1; k <= 16; ++k) {
+  for (int16_t k = 1; k <= InventoryState::kSlots; ++k) {
     copy.SavedInventory(k) = k > p.inventory.InvCount ? 0 : p.inventory.Slot[static_cast<size_t>(k)].Item;
   }
   Yield(p);
-  for (int n = 1; n <= 20; ++n) copy.SavedMapLocations(n) = p.map.Location[static_cast<size_t>(n)].OnMap;
+  for (int n = 1; n <= MapState::kLocationCount; ++n) copy.SavedMapLocations(n) = p.map.Location[static_cast<size_t>(n)].OnMap;
   Yield(p);
   copy.SavedScene = p.game.CurrentScene;
   copy.SavedSoundtrack.Set(p.music.CurrentSoundtrack);
@@ -206,7 +206,7 @@ bool LoadSaveFile(Player& p, const std::string& file) {
   for (int flag = 1; flag <= GameState::kFlagCount; ++flag) {
     p.game.Flags[static_cast<size_t>(flag)] = rec->SavedFlags(flag);
   }
-  for (int n = 1; n <= 20; ++n) p.map.Location[static_cast<size_t>(n)].OnMap = rec->SavedMapLocations(n);
+  for (int n = 1; n <= MapState::kLocationCount; ++n) p.map.Location[static_cast<size_t>(n)].OnMap = rec->SavedMapLocations(n);
   RestoreGame(p);
   return true;
 }

@@ -7,24 +7,11 @@
 #include <string_view>
 
 #include "data/fixed_text.h"
+#include "data/object_fields.h"
 #include "data/one_based.h"
 #include "data/record_codec.h"
 
 namespace qvl::data {
-
-// Object kind codes as stored in a slot's `Kind`.
-enum ObjectKind : int16_t {
-  kAmbient = 0,
-  kLink = 1,
-  kGoodie = 2,
-  kSwitch = 3,
-  kReactor = 4,
-  kResponder = 5,
-  kDelay = 6,
-  kMultiTrigger = 7,
-  kConversation = 8,
-  kFlagConjunction = 9,
-};
 
 // The kind's name, as the scene setup writes it into the object's tag
 // ("Goodie", "Multi-Trigger" …); ">>> Unknown <<<" for any other code.
@@ -39,6 +26,12 @@ struct ObjectSlot {
   int16_t Top = 0;
   OneBased<Text15, 9> Text;     // Text(1) … Text(9)
   OneBased<int16_t, 33> Param;  // Param(1) … Param(33)
+
+  // The field at a named position: `slot[link::kDestinationScene]`.
+  int16_t& operator[](ParamField f) { return Param(f.index); }
+  int16_t operator[](ParamField f) const { return Param(f.index); }
+  Text15& operator[](TextField f) { return Text(f.index); }
+  const Text15& operator[](TextField f) const { return Text(f.index); }
 
   bool operator==(const ObjectSlot&) const = default;
 

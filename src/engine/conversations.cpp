@@ -86,7 +86,7 @@ void ShowConversation(Player& p, int16_t record, int16_t slot) {
     LogLine(p, "No Cue Card assigned!");
     return;
   }
-  if (p.scene.Rec.slot(slot).Param(8) == 1) ShowPointer(p, pointer::kNormal);
+  if (p.scene.Rec.slot(slot)[data::conversation::kNormalPointer] == 1) ShowPointer(p, pointer::kNormal);
   const auto rec = ReadRecord<data::ConvRec>(p.data.Conv, record);
   for (int i = 1; i <= 5; ++i) {
     m.ConvText(i).SetCaption(rec.LineText(i).Trimmed());

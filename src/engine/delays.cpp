@@ -35,7 +35,7 @@ void ReportTimerError(Player& p, const char* line, const RuntimeError& error) {
 
 bool AnyDelayBlocks(Player& p) {
   bool blocks = false;
-  for (size_t slot = 1; slot <= 20; ++slot) {
+  for (size_t slot = 1; slot <= data::SceneRec::kSlotCount; ++slot) {
     if (p.delays.DelayBlocks[slot]) blocks = true;
     p.loop().DoEvents();
   }
@@ -46,7 +46,7 @@ bool AnyDelayBlocks(Player& p) {
 
 void StartDelay(Player& p, int16_t slot, int16_t seconds) {
   const int32_t ms = seconds == 0 ? 1 : seconds > 0 ? int32_t{seconds} * 1000 : 0;
-  if (seconds > 0 && p.scene.Rec.slot(slot).Param(9) == 1) {
+  if (seconds > 0 && p.scene.Rec.slot(slot)[data::delay::kWaits] == 1) {
     p.delays.DelayBlocks[static_cast<size_t>(slot)] = true;
     ShowPointer(p, pointer::kWait);
   }
@@ -66,7 +66,7 @@ void StartTimer(Player& p, int16_t slot, int32_t ms) {
 
 void InitTimers(Player& p) {
   try {
-    for (size_t slot = 1; slot <= 20; ++slot) {
+    for (size_t slot = 1; slot <= data::SceneRec::kSlotCount; ++slot) {
       p.delays.Countdown[slot] = std::make_unique<ui::TimerSlot>(p.runtime().scheduler());
     }
   } catch (const RuntimeError& error) {
@@ -76,7 +76,7 @@ void InitTimers(Player& p) {
 
 void StopAllTimers(Player& p) {
   try {
-    for (int16_t slot = 1; slot <= 20; ++slot) {
+    for (int16_t slot = 1; slot <= data::SceneRec::kSlotCount; ++slot) {
       p.delays.DelayRunning[static_cast<size_t>(slot)] = 0;
       Countdown(p, slot).Stop();
     }

@@ -36,12 +36,20 @@ int16_t FlagValue(const Player& p, int flag) {
 bool CheckFlag(const Player& p, int flag, int op, double value) {
   const double current = FlagValue(p, flag);
   switch (op) {
-    case 0: return current == value;
-    case 1: return current != value;
-    case 2: return current < value;
-    case 3: return current > value;
+    case data::flag_op::kEqual: return current == value;
+    case data::flag_op::kNotEqual: return current != value;
+    case data::flag_op::kLess: return current < value;
+    case data::flag_op::kGreater: return current > value;
     default: return false;
   }
+}
+
+bool CheckFlag(const Player& p, const data::ObjectSlot& o, data::ConditionFields fields) {
+  return CheckFlag(p, o[fields.flag], o[fields.op], o[fields.value]);
+}
+
+void SetFlag(Player& p, const data::ObjectSlot& o, data::ActionFields fields) {
+  SetFlag(p, o[fields.flag], o[fields.value], o[fields.mode]);
 }
 
 void ShowScore(Player& p) {
@@ -55,10 +63,10 @@ void SetFlag(Player& p, int16_t flag, int16_t value, int16_t mode) {
   FlagValue(p, flag);  // a flag number outside the table is the caller's error
   p.game.LastFlagSet = flag;
   int16_t& stored = p.game.Flags[static_cast<size_t>(flag)];
-  if (mode == 0) {
+  if (mode == data::flag_mode::kSet) {
     stored = value;
     LogLine(p, "<Flag" + Str(flag) + "> Set to " + Str(value));
-  } else if (mode == 1) {
+  } else if (mode == data::flag_mode::kAdd) {
     stored = Add16(stored, value);
     LogLine(p, "<Flag" + Str(flag) + "> Add" + Str(value) + " (Value =" + Str(stored) + ")");
   }
@@ -86,15 +94,15 @@ void ResetGameState(Player& p) {
   p.game.ActiveConversation = 0;
   main.ConvBox.Hide();
   main.ScnImg.SetPicture(nullptr);
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     main.Animation(i).Hide();
     main.NoGIF(i).Hide();
   }
-  for (int i = 1; i <= 16; ++i) main.invitem(i).Hide();
-  for (int n = 1; n <= 20; ++n) p.map.Location[static_cast<size_t>(n)].OnMap = 0;
+  for (int i = 1; i <= InventoryState::kSlots; ++i) main.invitem(i).Hide();
+  for (int n = 1; n <= MapState::kLocationCount; ++n) p.map.Location[static_cast<size_t>(n)].OnMap = 0;
   p.game.Flags.fill(0);
   SceneState& s = p.scene;
-  for (size_t i = 1; i <= 20; ++i) {
+  for (size_t i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     s.RespValue[i] = 0;
     for (int r = 1; r <= 3; ++r) s.MtValue[static_cast<size_t>(r)][i] = 0;
     s.SoundHeard[i] = false;

@@ -4,9 +4,14 @@
 
 #include <cstdint>
 
+#include "data/object_fields.h"
+
 namespace qvl {
 
 struct Player;
+namespace data {
+struct ObjectSlot;
+}
 namespace ui {
 class Window;
 }
@@ -21,6 +26,12 @@ void SetFlag(Player& p, int16_t flag, int16_t value, int16_t mode);
 // operator is false. A flag number outside 0 … 255 is "Subscript out of
 // range" for the caller.
 bool CheckFlag(const Player& p, int flag, int op, double value);
+
+// Tests the flag condition an object holds in `fields`.
+bool CheckFlag(const Player& p, const data::ObjectSlot& o, data::ConditionFields fields);
+
+// Takes the flag action an object holds in `fields`, as SetFlag.
+void SetFlag(Player& p, const data::ObjectSlot& o, data::ActionFields fields);
 
 // The value of flag `flag` (0 … 255; others raise "Subscript out of range").
 int16_t FlagValue(const Player& p, int flag);

@@ -20,10 +20,12 @@ namespace qvl {
 namespace {
 
 using data::ObjectSlot;
-
-constexpr int16_t kActed = -1;
-constexpr int16_t kActedRearmable = -6;
-constexpr int16_t kActedOnce = -99;
+namespace responder = data::responder;
+namespace delay = data::delay;
+namespace multi_trigger = data::multi_trigger;
+namespace conversation = data::conversation;
+namespace flag_conjunction = data::flag_conjunction;
+namespace flag_op = data::flag_op;
 
 // The error a runaway cascade of flag changes raises when it passes the
 // nesting bound, as running out of stack would.
@@ -34,12 +36,17 @@ ObjectSlot& Obj(Player& p, int i) { return p.scene.Rec.slot(i); }
 // An operator as the log lines write it.
 std::string OperatorText(int op) {
   switch (op) {
-    case 0: return "= ";
-    case 1: return "<> ";
-    case 2: return "< ";
-    case 3: return "> ";
+    case flag_op::kEqual: return "= ";
+    case flag_op::kNotEqual: return "<> ";
+    case flag_op::kLess: return "< ";
+    case flag_op::kGreater: return "> ";
     default: return "";
   }
+}
+
+// A flag condition as the log lines write it: "Flag12= 3".
+std::string ConditionText(const ObjectSlot& o, data::ConditionFields condition) {
+  return "Flag" + Str(o[condition.flag]) + OperatorText(o[condition.op]) + Num(o[condition.value]);
 }
 
 // What one pass decides about the conversation box.
@@ -58,12 +65,15 @@ void Remember(Player& p, const char* kind, int i) {
 bool ResponderFires(Player& p, int i) {
   ObjectSlot& o = Obj(p, i);
   const size_t k = static_cast<size_t>(i);
-  if (o.Param(1) == 1) {
-    if (!CheckFlag(p, o.Param(2), o.Param(3), o.Param(4))) return false;
-    if (o.Param(5) == 1 && (FlagValue(p, o.Param(2)) == p.scene.RespValue[k] || p.game.RestoringGame)) return false;
+  if (o[responder::kTrigger] == responder::trigger::kFlag) {
+    if (!CheckFlag(p, o, responder::kCondition)) return false;
+    if (o[responder::kOnlyOnChange] == 1 &&
+        (FlagValue(p, o[responder::kCondition.flag]) == p.scene.RespValue[k] || p.game.RestoringGame)) {
+      return false;
+    }
     return true;
   }
-  if (o.Param(1) == 2 && p.scene.SoundHeard[k]) {
+  if (o[responder::kTrigger] == responder::trigger::kSound && p.scene.SoundHeard[k]) {
     p.scene.SoundHeard[k] = false;
     return true;
   }
@@ -74,17 +84,18 @@ bool ResponderFires(Player& p, int i) {
 // so it stops watching while the sound is requested.
 void PlayResponderMedia(Player& p, int i) {
   ObjectSlot& o = Obj(p, i);
-  const std::string media = o.Text(3).Trimmed();
+  const std::string media = o[responder::kMedia].Trimmed();
   const std::string kind = MediaKind(media);
   const size_t k = static_cast<size_t>(i);
   if (kind == "wav") {
     const std::string watched = p.scene.WatchedSound[k];
     p.scene.WatchedSound[k].clear();
-    const int16_t channel = o.Param(11) != 0 ? channels::kMapLocation : ObjectSoundChannel(p, sound_of::kResponder, i);
-    PlayWav(p, media, false, channel, o.Param(10), o.Param(9));
+    const int16_t channel =
+        o[responder::kChangesScene] != 0 ? channels::kMapLocation : ObjectSoundChannel(p, sound_of::kResponder, i);
+    PlayWav(p, media, false, channel, o[responder::kMediaPan], o[responder::kMediaVolume]);
     p.scene.WatchedSound[k] = watched;
-  } else if (IsMovieKind(kind) && o.Param(11) == 0) {
-    int16_t level = o.Param(9);
+  } else if (IsMovieKind(kind) && o[responder::kChangesScene] == 0) {
+    int16_t level = o[responder::kMediaVolume];
     PlayMovie(p, media, level, true, false);
   }
 }
@@ -95,43 +106,48 @@ bool CheckResponder(Player& p, int i) {
   DebugLine(p, "BUILD DEBUG: Check Responder #" + Num(i));
   if (!ResponderFires(p, i)) return true;
   ObjectSlot& o = Obj(p, i);
-  if (o.Param(1) == 2) {
+  if (o[responder::kTrigger] == responder::trigger::kSound) {
     LogLine(p, "[Resp Index #" + Str(i) + "] " + "'" + p.scene.WatchedSound[static_cast<size_t>(i)] +
                    "' played. Taking action...");
   } else {
-    LogLine(p, "[Resp Index #" + Str(i) + "] " + "Flag" + Str(o.Param(2)) + OperatorText(o.Param(3)) +
-                   Num(o.Param(4)) + ". Taking action...");
+    LogLine(p, "[Resp Index #" + Str(i) + "] " + ConditionText(o, responder::kCondition) + ". Taking action...");
   }
-  o.Kind = kActed;
-  p.scene.RespValue[static_cast<size_t>(i)] = FlagValue(p, o.Param(2));
-  if (o.Param(22) == 1) {
+  o.Kind = data::kActed;
+  p.scene.RespValue[static_cast<size_t>(i)] = FlagValue(p, o[responder::kCondition.flag]);
+  if (o[responder::kEndsGame] == 1) {
     EndGame(p);
     return false;
   }
-  if (o.Param(11) == 1 && o.Param(12) != 0) ShowPointer(p, pointer::kWait);
-  if (const std::string track = o.Text(2).Trimmed(); o.Param(6) == 1 && !track.empty()) {
-    Soundtrack(p, track, o.Param(7), false);
+  if (o[responder::kChangesScene] == 1 && o[responder::kDestinationScene] != 0) ShowPointer(p, pointer::kWait);
+  if (const std::string track = o[responder::kSoundtrack].Trimmed();
+      o[responder::kChangesSoundtrack] == 1 && !track.empty()) {
+    Soundtrack(p, track, o[responder::kSoundtrackVolume], false);
     p.scene.Rec.SceneSoundtrack.Set("");
   }
-  if (o.Param(8) == 1 && !Obj(p, i).Text(3).Trimmed().empty()) PlayResponderMedia(p, i);
-  if (Obj(p, i).Param(13) == 1) SetFlag(p, Obj(p, i).Param(14), Obj(p, i).Param(15), Obj(p, i).Param(16));
-  if (Obj(p, i).Param(17) == 1 && Obj(p, i).Param(18) >= 1) AddLocationToMap(p, Obj(p, i).Param(18));
-  if (Obj(p, i).Param(19) == 1 && Obj(p, i).Param(20) >= 1) AddItem(p, Obj(p, i).Param(20), add_mode::kAppend, 0);
-  if (Obj(p, i).Param(23) == 1) ShowMapWindowModal(p);
+  if (o[responder::kPlaysMedia] == 1 && !Obj(p, i)[responder::kMedia].Trimmed().empty()) PlayResponderMedia(p, i);
+  // Each step reads the slot afresh: the steps before may have changed it.
+  if (Obj(p, i)[responder::kSetsFlag] == 1) SetFlag(p, Obj(p, i), responder::kFlagAction);
+  if (Obj(p, i)[responder::kAddsLocation] == 1 && Obj(p, i)[responder::kLocation] >= 1) {
+    AddLocationToMap(p, Obj(p, i)[responder::kLocation]);
+  }
+  if (Obj(p, i)[responder::kAddsItem] == 1 && Obj(p, i)[responder::kItem] >= 1) {
+    AddItem(p, Obj(p, i)[responder::kItem], add_mode::kAppend, 0);
+  }
+  if (Obj(p, i)[responder::kOpensMap] == 1) ShowMapWindowModal(p);
   ObjectSlot& now = Obj(p, i);
-  if (now.Param(11) == 1 && now.Param(12) != 0) {
+  if (now[responder::kChangesScene] == 1 && now[responder::kDestinationScene] != 0) {
     data::SceneRec& r = p.scene.Rec;
     r.ExitSound.Set("");
     r.ExitMovie.Set("");
-    const std::string media = now.Text(3).Trimmed();
+    const std::string media = now[responder::kMedia].Trimmed();
     const std::string kind = MediaKind(media);
-    if (now.Param(8) == 1 && !media.empty() && IsMovieKind(kind)) {
+    if (now[responder::kPlaysMedia] == 1 && !media.empty() && IsMovieKind(kind)) {
       r.ExitMovie.Set(media);
-      r.ExitMovieLevel = now.Param(9);
+      r.ExitMovieLevel = now[responder::kMediaVolume];
     }
-    LogLine(p, "[Resp Index #" + Str(i) + "] " + "Switch to Scene" + Str(now.Param(12)));
+    LogLine(p, "[Resp Index #" + Str(i) + "] " + "Switch to Scene" + Str(now[responder::kDestinationScene]));
     p.game.LoadedNewScene = true;
-    p.game.PendingScene = now.Param(12);
+    p.game.PendingScene = now[responder::kDestinationScene];
   }
   return true;
 }
@@ -139,30 +155,27 @@ bool CheckResponder(Player& p, int i) {
 void CheckDelay(Player& p, int i) {
   Remember(p, "Delay", i);
   ObjectSlot& o = Obj(p, i);
-  DebugLine(p, "BUILD DEBUG: Check Delay #" + Num(i) + " - Flag" + Str(o.Param(2)) + " (" + Str(o.Param(3)) + ") " +
-                   Str(o.Param(4)));
-  if (!CheckFlag(p, o.Param(2), o.Param(3), o.Param(4))) return;
-  LogLine(p, "[Delay Index #" + Str(i) + "] " + "Flag" + Str(o.Param(2)) + OperatorText(o.Param(3)) +
-                 Num(o.Param(4)) + ". Taking action...");
-  o.Kind = kActed;
-  p.scene.DelayAction[static_cast<size_t>(i)] = FlagAction{o.Param(6), o.Param(7), o.Param(8)};
-  StartDelay(p, static_cast<int16_t>(i), o.Param(5));
+  DebugLine(p, "BUILD DEBUG: Check Delay #" + Num(i) + " - Flag" + Str(o[delay::kCondition.flag]) + " (" +
+                   Str(o[delay::kCondition.op]) + ") " + Str(o[delay::kCondition.value]));
+  if (!CheckFlag(p, o, delay::kCondition)) return;
+  LogLine(p, "[Delay Index #" + Str(i) + "] " + ConditionText(o, delay::kCondition) + ". Taking action...");
+  o.Kind = data::kActed;
+  p.scene.DelayAction[static_cast<size_t>(i)] =
+      FlagAction{o[delay::kFlagAction.flag], o[delay::kFlagAction.value], o[delay::kFlagAction.mode]};
+  StartDelay(p, static_cast<int16_t>(i), o[delay::kSeconds]);
 }
-
-// The first integer of Multi-Trigger rule r (1 … 3).
-int RuleBase(int r) { return 2 + 8 * (r - 1); }
 
 // The rule of a Multi-Trigger that acts now, 0 for none.
 int MultiTriggerRule(Player& p, int i) {
   ObjectSlot& o = Obj(p, i);
-  const bool on_change = o.Param(1) == 1;
-  for (int r = 1; r <= 3; ++r) {
-    const int base = RuleBase(r);
-    if (!CheckFlag(p, o.Param(base), o.Param(base + 1), o.Param(base + 2))) continue;
+  const bool on_change = o[multi_trigger::kOnlyOnChange] == 1;
+  for (int r = 1; r <= multi_trigger::kRuleCount; ++r) {
+    const data::ConditionFields condition = multi_trigger::Rule(r).condition;
+    if (!CheckFlag(p, o, condition)) continue;
     if (on_change) {
       const bool unchanged =
-          FlagValue(p, o.Param(base)) == p.scene.MtValue[static_cast<size_t>(r)][static_cast<size_t>(i)];
-      if (unchanged && r < 3) continue;
+          FlagValue(p, o[condition.flag]) == p.scene.MtValue[static_cast<size_t>(r)][static_cast<size_t>(i)];
+      if (unchanged && r < multi_trigger::kRuleCount) continue;
       if (unchanged || p.game.RestoringGame) return 0;
     }
     return r;
@@ -172,17 +185,14 @@ int MultiTriggerRule(Player& p, int i) {
 
 // A Multi-Trigger rule takes its action: a flag and a scene change.
 void TakeRule(Player& p, int i, int r) {
-  const int base = RuleBase(r);
+  const multi_trigger::RuleFields rule = multi_trigger::Rule(r);
   ObjectSlot& o = Obj(p, i);
   const std::string index = "[Multi-Trigger Index #" + Str(i) + "-" + Num(r) + "] ";
-  if (o.Param(base + 7) != 0) ShowPointer(p, pointer::kWait);
-  LogLine(p, index + "Flag" + Str(o.Param(base)) + OperatorText(o.Param(base + 1)) + Num(o.Param(base + 2)) +
-                 ". Taking action...");
-  p.scene.MtValue[static_cast<size_t>(r)][static_cast<size_t>(i)] = FlagValue(p, o.Param(base));
-  if (o.Param(base + 3) == 1 && o.Param(base + 4) != 0) {
-    SetFlag(p, o.Param(base + 4), o.Param(base + 5), o.Param(base + 6));
-  }
-  if (const int16_t scene = Obj(p, i).Param(base + 7); scene != 0) {
+  if (o[rule.scene] != 0) ShowPointer(p, pointer::kWait);
+  LogLine(p, index + ConditionText(o, rule.condition) + ". Taking action...");
+  p.scene.MtValue[static_cast<size_t>(r)][static_cast<size_t>(i)] = FlagValue(p, o[rule.condition.flag]);
+  if (o[rule.sets_flag] == 1 && o[rule.action.flag] != 0) SetFlag(p, o, rule.action);
+  if (const int16_t scene = Obj(p, i)[rule.scene]; scene != 0) {
     LogLine(p, index + "Switch to Scene" + Str(scene));
     p.game.LoadedNewScene = true;
     p.game.PendingScene = scene;
@@ -194,7 +204,7 @@ void CheckMultiTrigger(Player& p, int i) {
   DebugLine(p, "BUILD DEBUG: Check Multi-Trigger #" + Num(i));
   const int r = MultiTriggerRule(p, i);
   if (r == 0) return;
-  const int16_t flag = Obj(p, i).Param(RuleBase(r));
+  const int16_t flag = Obj(p, i)[multi_trigger::Rule(r).condition.flag];
   if (FlagValue(p, flag) == p.scene.MtValue[static_cast<size_t>(r)][static_cast<size_t>(i)]) return;
   TakeRule(p, i, r);
 }
@@ -202,27 +212,27 @@ void CheckMultiTrigger(Player& p, int i) {
 void CheckConversation(Player& p, int i, ConversationRequest& request) {
   Remember(p, "Conversation", i);
   ObjectSlot& o = Obj(p, i);
-  DebugLine(p, "BUILD DEBUG: Check Conversation #" + Num(i) + " - Flag" + Str(o.Param(2)) + " (" + Str(o.Param(3)) +
-                   ") " + Str(o.Param(4)));
-  if (o.Param(2) != 2) return;
-  if (CheckFlag(p, o.Param(3), o.Param(4), o.Param(5))) {
+  // The debug line names the show mode, flag and operator (Param 2 … 4), as
+  // it always has.
+  DebugLine(p, "BUILD DEBUG: Check Conversation #" + Num(i) + " - Flag" + Str(o[conversation::kShowMode]) + " (" +
+                   Str(o[conversation::kShowCondition.flag]) + ") " + Str(o[conversation::kShowCondition.op]));
+  if (o[conversation::kShowMode] != data::show_mode::kWhileCondition) return;
+  const data::ConditionFields condition = conversation::kShowCondition;
+  if (CheckFlag(p, o, condition)) {
     if (p.game.ActiveConversation == i) return;
-    if (o.Param(7) == 1 && FlagValue(p, o.Param(3)) == p.scene.ConvValue[static_cast<size_t>(i)] &&
-        p.game.LastFlagSet != o.Param(3)) {
+    if (o[conversation::kOnlyOnChange] == 1 &&
+        FlagValue(p, o[condition.flag]) == p.scene.ConvValue[static_cast<size_t>(i)] &&
+        p.game.LastFlagSet != o[condition.flag]) {
       return;
     }
-    LogLine(p, "[Conv Index #" + Str(i) + "] " + "Flag" + Str(o.Param(3)) + OperatorText(o.Param(4)) +
-                   Num(o.Param(5)) + ". Taking action...");
+    LogLine(p, "[Conv Index #" + Str(i) + "] " + ConditionText(o, condition) + ". Taking action...");
     request.show_slot = static_cast<int16_t>(i);
-    request.show_record = o.Param(1);
+    request.show_record = o[conversation::kConversation];
   } else if (p.game.ActiveConversation == i && p.windows.main.ConvBox.visible()) {
     request.hide_slot = static_cast<int16_t>(i);
     request.hide = true;
   }
 }
-
-// The first integer of Flag Conjunction condition c (1 … 6).
-int ConditionBase(int c) { return 2 + 4 * (c - 1); }
 
 // A re-armable Flag Conjunction acts again only after one of its used
 // flags has changed, and only when one of them is the flag just set.
@@ -231,11 +241,11 @@ bool FlagConjunctionRearmed(Player& p, int i) {
   int used = 0;
   int unchanged = 0;
   bool names_last_flag = false;
-  for (int c = 1; c <= 6; ++c) {
-    const int base = ConditionBase(c);
-    used += o.Param(base);
-    if (o.Param(base) != 1) continue;
-    const int16_t flag = o.Param(base + 1);
+  for (int c = 1; c <= flag_conjunction::kConditionCount; ++c) {
+    const flag_conjunction::ConditionSlot condition = flag_conjunction::Condition(c);
+    used += o[condition.used];
+    if (o[condition.used] != 1) continue;
+    const int16_t flag = o[condition.test.flag];
     if (FlagValue(p, flag) == p.scene.FcValue[static_cast<size_t>(c)][static_cast<size_t>(i)]) ++unchanged;
     if (flag == p.game.LastFlagSet) names_last_flag = true;
   }
@@ -246,17 +256,18 @@ void CheckFlagConjunction(Player& p, int i) {
   Remember(p, "Flag Conjunction", i);
   DebugLine(p, "BUILD DEBUG: Check Flag Conjunction #" + Num(i));
   ObjectSlot& o = Obj(p, i);
-  if (o.Param(1) == 1 && !FlagConjunctionRearmed(p, i)) return;
-  for (int c = 1; c <= 6; ++c) {
-    const int base = ConditionBase(c);
-    if (o.Param(base) == 1 && !CheckFlag(p, o.Param(base + 1), o.Param(base + 2), o.Param(base + 3))) return;
+  if (o[flag_conjunction::kRepeatable] == 1 && !FlagConjunctionRearmed(p, i)) return;
+  for (int c = 1; c <= flag_conjunction::kConditionCount; ++c) {
+    const flag_conjunction::ConditionSlot condition = flag_conjunction::Condition(c);
+    if (o[condition.used] == 1 && !CheckFlag(p, o, condition.test)) return;
   }
   LogLine(p, "[Flag Conj. Index #" + Str(i) + "] " + "Conditions true. Taking action...");
-  o.Kind = o.Param(1) == 0 ? kActedOnce : kActedRearmable;
-  SetFlag(p, CInt(Val(o.Text(1).Trimmed())), CInt(Val(o.Text(2).Trimmed())), CInt(Val(o.Text(3).Trimmed())));
-  for (int c = 1; c <= 6; ++c) {
+  o.Kind = o[flag_conjunction::kRepeatable] == 0 ? data::kActedOnce : data::kActedRearmable;
+  SetFlag(p, CInt(Val(o[flag_conjunction::kActionFlag].Trimmed())),
+          CInt(Val(o[flag_conjunction::kActionValue].Trimmed())), CInt(Val(o[flag_conjunction::kActionMode].Trimmed())));
+  for (int c = 1; c <= flag_conjunction::kConditionCount; ++c) {
     p.scene.FcValue[static_cast<size_t>(c)][static_cast<size_t>(i)] =
-        FlagValue(p, Obj(p, i).Param(ConditionBase(c) + 1));
+        FlagValue(p, Obj(p, i)[flag_conjunction::Condition(c).test.flag]);
   }
 }
 
@@ -296,7 +307,7 @@ void CheckHiddenObjects(Player& p) {
     }
     DebugLine(p, "BUILD DEBUG: Check Hidden Objects");
     ConversationRequest request;
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       switch (Obj(p, i).Kind) {
         case data::kResponder:
           if (!CheckResponder(p, i)) return;
@@ -317,12 +328,11 @@ void CheckHiddenObjects(Player& p) {
 
 void CheckEntryMultiTriggers(Player& p) {
   p.game.LoadedNewScene = false;
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     if (Obj(p, i).Kind != data::kMultiTrigger) continue;
     int taken = 0;
-    for (int r = 1; r <= 3 && taken == 0; ++r) {
-      const int base = RuleBase(r);
-      if (CheckFlag(p, Obj(p, i).Param(base), Obj(p, i).Param(base + 1), Obj(p, i).Param(base + 2))) taken = r;
+    for (int r = 1; r <= multi_trigger::kRuleCount && taken == 0; ++r) {
+      if (CheckFlag(p, Obj(p, i), multi_trigger::Rule(r).condition)) taken = r;
     }
     if (taken != 0) {
       TakeRule(p, i, taken);

@@ -31,10 +31,10 @@ void ResetNewGameState(Player& p) {
   p.music.CurrentSoundtrack.clear();
   p.game.CurrentScene = 0;
   p.game.Hand = kNothingInHand;
-  for (int i = 1; i <= 16; ++i) m.invitem(i).Hide();
-  for (size_t n = 1; n <= 20; ++n) p.map.Location[n].OnMap = 0;
+  for (int i = 1; i <= InventoryState::kSlots; ++i) m.invitem(i).Hide();
+  for (size_t n = 1; n <= MapState::kLocationCount; ++n) p.map.Location[n].OnMap = 0;
   p.game.Flags.fill(0);
-  for (size_t i = 1; i <= 20; ++i) {
+  for (size_t i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     p.delays.DelayBlocks[i] = false;
     p.scene.RespValue[i] = 0;
     for (size_t r = 1; r <= 3; ++r) p.scene.MtValue[r][i] = 0;
@@ -115,7 +115,7 @@ void NewGameLocations(Player& p) {
 void GiveStartingItems(Player& p) {
   ItemImagesWindow& images = p.windows.item_images;
   if (p.data.ItemCount > 0) {
-    for (int k = 1; k <= 16; ++k) {
+    for (int k = 1; k <= InventoryState::kSlots; ++k) {
       images.ItemIcon(k).SetPicture(images.NoPic.picture());
       images.ItemPoint(k).SetPointer(PointerPicture{images.NoPic.picture()});
       images.ItemHL(k).SetPointer(PointerPicture{images.NoPic.picture()});

@@ -1,5 +1,7 @@
 #include "engine/object_data.h"
 
+#include <initializer_list>
+
 #include "app/app_paths.h"
 #include "app/error_report.h"
 #include "app/player.h"
@@ -16,16 +18,19 @@ namespace qvl {
 
 namespace {
 
-using data::ObjectKind;
 using data::ObjectSlot;
-
-// Kind codes of hidden objects masked while a refresh evaluates them.
-constexpr int16_t kMaskedResponder = -2;
-constexpr int16_t kMaskedDelay = -3;
-constexpr int16_t kMaskedMultiTrigger = -4;
-constexpr int16_t kMaskedConversation = -5;
-constexpr int16_t kMaskedFlagConjunction = -6;
-constexpr int16_t kActed = -1;
+namespace ambient = data::ambient;
+namespace link = data::link;
+namespace goodie = data::goodie;
+namespace switch_ = data::switch_;
+namespace reactor = data::reactor;
+namespace responder = data::responder;
+namespace delay = data::delay;
+namespace multi_trigger = data::multi_trigger;
+namespace conversation = data::conversation;
+namespace flag_conjunction = data::flag_conjunction;
+namespace show_mode = data::show_mode;
+namespace animation_mode = data::animation_mode;
 
 ObjectSlot& Obj(Player& p, int i) { return p.scene.Rec.slot(i); }
 
@@ -34,11 +39,11 @@ void Yield(Player& p) { p.loop().DoEvents(); }
 // The picture an object shows, by kind; empty when it has none.
 std::string PictureName(const ObjectSlot& o) {
   switch (o.Kind) {
-    case data::kAmbient:
-    case data::kGoodie:
-    case data::kSwitch:
-    case data::kReactor: return o.Text(1).Trimmed();
-    case data::kLink: return o.Param(26) != 0 ? std::string() : o.Text(1).Trimmed();
+    case data::kAmbient: return o[ambient::kPicture].Trimmed();
+    case data::kGoodie: return o[goodie::kPicture].Trimmed();
+    case data::kSwitch: return o[switch_::kPicture].Trimmed();
+    case data::kReactor: return o[reactor::kPicture].Trimmed();
+    case data::kLink: return o[link::kClickArea] != 0 ? std::string() : o[link::kPicture].Trimmed();
     default: return {};
   }
 }
@@ -55,25 +60,31 @@ bool PrepareObject(Player& p, int i) {
   gif.SetTag(std::string(data::KindName(o.Kind)));
   gif.SetSetting(ui::AnimatedPicture::kSettingOther, 0);
   switch (o.Kind) {
-    case data::kAmbient:
-    case data::kGoodie: SetAnimationMode(gif, o.Param(1)); break;
+    case data::kAmbient: SetAnimationMode(gif, o[ambient::kAnimationMode]); break;
+    case data::kGoodie: SetAnimationMode(gif, o[goodie::kAnimationMode]); break;
     case data::kLink:
       m.NoGIF(i).SetTag("Link");
-      SetAnimationMode(gif, o.Param(2));
+      SetAnimationMode(gif, o[link::kAnimationMode]);
       break;
     case data::kSwitch:
       gif.SetSetting(ui::AnimatedPicture::kSettingDirection, 0);
       gif.SetSetting(ui::AnimatedPicture::kSettingOnce, 1);
       break;
-    case data::kReactor: SetAnimationMode(gif, o.Param(1)); break;
+    case data::kReactor: SetAnimationMode(gif, o[reactor::kAction]); break;
     case data::kResponder:
-      if (o.Param(1) == 1) s.RespValue[k] = FlagValue(p, o.Param(2));
-      if (o.Param(1) == 2) s.WatchedSound[k] = o.Text(1).Trimmed();
+      if (o[responder::kTrigger] == responder::trigger::kFlag) {
+        s.RespValue[k] = FlagValue(p, o[responder::kCondition.flag]);
+      }
+      if (o[responder::kTrigger] == responder::trigger::kSound) {
+        s.WatchedSound[k] = o[responder::kWatchedSound].Trimmed();
+      }
       break;
     case data::kDelay: break;
     case data::kMultiTrigger:
-      for (int r = 1; r <= 3; ++r) s.MtValue[static_cast<size_t>(r)][k] = FlagValue(p, o.Param(2 + 8 * (r - 1)));
-      if (o.Param(1) == 0) {
+      for (int r = 1; r <= multi_trigger::kRuleCount; ++r) {
+        s.MtValue[static_cast<size_t>(r)][k] = FlagValue(p, o[multi_trigger::Rule(r).condition.flag]);
+      }
+      if (o[multi_trigger::kOnlyOnChange] == 0) {
         CheckEntryMultiTriggers(p);
         if (p.game.LoadedNewScene) {
           LoadScene(p, p.game.PendingScene);
@@ -81,9 +92,11 @@ bool PrepareObject(Player& p, int i) {
         }
       }
       break;
-    case data::kConversation: s.ConvValue[k] = FlagValue(p, o.Param(3)); break;
+    case data::kConversation: s.ConvValue[k] = FlagValue(p, o[conversation::kShowCondition.flag]); break;
     case data::kFlagConjunction:
-      for (int c = 1; c <= 6; ++c) s.FcValue[static_cast<size_t>(c)][k] = FlagValue(p, o.Param(3 + 4 * (c - 1)));
+      for (int c = 1; c <= flag_conjunction::kConditionCount; ++c) {
+        s.FcValue[static_cast<size_t>(c)][k] = FlagValue(p, o[flag_conjunction::Condition(c).test.flag]);
+      }
       break;
     default: break;
   }
@@ -107,7 +120,7 @@ void LoadObjectPicture(Player& p, int i, const std::string& name) {
     return;
   }
   const int16_t kind = o.Kind;
-  if ((kind == data::kLink && o.Param(26) == 0) || kind == data::kGoodie || kind == data::kSwitch ||
+  if ((kind == data::kLink && o[link::kClickArea] == 0) || kind == data::kGoodie || kind == data::kSwitch ||
       kind == data::kReactor) {
     gif.SetPicture(m.AniGIF1.picture());
   } else if (kind >= data::kResponder && kind <= data::kFlagConjunction) {
@@ -120,8 +133,8 @@ void LoadObjectPicture(Player& p, int i, const std::string& name) {
 }
 
 // Whether a visible kind or a Conversation is shown by its show mode.
-bool ShownByMode(Player& p, int mode, int flag, int op, int value) {
-  return mode == 1 || (mode == 2 && CheckFlag(p, flag, op, value));
+bool ShownByMode(Player& p, const ObjectSlot& o, data::ParamField mode, data::ConditionFields condition) {
+  return o[mode] == show_mode::kAlways || (o[mode] == show_mode::kWhileCondition && CheckFlag(p, o, condition));
 }
 
 // Step 2 of the refresh for one slot: is the object active, and what
@@ -134,19 +147,19 @@ void DecideActivity(Player& p, int i) {
   ObjectSlot& o = Obj(p, i);
   switch (o.Kind) {
     case data::kAmbient:
-      active = ShownByMode(p, o.Param(5), o.Param(6), o.Param(7), o.Param(8));
+      active = ShownByMode(p, o, ambient::kShowMode, ambient::kShowCondition);
       if (active) {
-        if (o.Param(9) == 1) SetFlag(p, o.Param(10), o.Param(11), o.Param(12));
-        if (Obj(p, i).Param(13) == 1) AddLocationToMap(p, Obj(p, i).Param(14));
+        if (o[ambient::kSetsFlag] == 1) SetFlag(p, o, ambient::kFlagAction);
+        if (Obj(p, i)[ambient::kAddsLocation] == 1) AddLocationToMap(p, Obj(p, i)[ambient::kLocation]);
       }
       break;
-    case data::kLink: active = ShownByMode(p, o.Param(14), o.Param(15), o.Param(16), o.Param(17)); break;
-    case data::kGoodie: active = ShownByMode(p, o.Param(12), o.Param(13), o.Param(14), o.Param(15)); break;
+    case data::kLink: active = ShownByMode(p, o, link::kShowMode, link::kShowCondition); break;
+    case data::kGoodie: active = ShownByMode(p, o, goodie::kShowMode, goodie::kShowCondition); break;
     case data::kSwitch:
-      active = ShownByMode(p, o.Param(13), o.Param(14), o.Param(15), o.Param(16));
+      active = ShownByMode(p, o, switch_::kShowMode, switch_::kShowCondition);
       if (active) {
         ui::AnimatedPicture& gif = m.Animation(i);
-        if (FlagValue(p, o.Param(1)) != 0) {
+        if (FlagValue(p, o[switch_::kFlag]) != 0) {
           gif.SetSetting(ui::AnimatedPicture::kSettingDirection, 1);
           gif.SetCurrentFrame(gif.FrameCount() - 1);
         } else {
@@ -156,17 +169,20 @@ void DecideActivity(Player& p, int i) {
         Yield(p);
       }
       break;
-    case data::kReactor: active = ShownByMode(p, o.Param(5), o.Param(6), o.Param(7), o.Param(8)); break;
+    case data::kReactor: active = ShownByMode(p, o, reactor::kShowMode, reactor::kShowCondition); break;
     case data::kConversation:
-      active = ShownByMode(p, o.Param(2), o.Param(3), o.Param(4), o.Param(5)) && p.game.ActiveConversation != i;
+      active = ShownByMode(p, o, conversation::kShowMode, conversation::kShowCondition) &&
+               p.game.ActiveConversation != i;
       break;
-    case data::kResponder: active = o.Param(1) == 1 && CheckFlag(p, o.Param(2), o.Param(3), o.Param(4)); break;
+    case data::kResponder:
+      active = o[responder::kTrigger] == responder::trigger::kFlag && CheckFlag(p, o, responder::kCondition);
+      break;
     case data::kDelay:
-      active = o.Param(1) != 1 && CheckFlag(p, o.Param(2), o.Param(3), o.Param(4));
-      if (active && o.Param(1) == 0) StartDelay(p, static_cast<int16_t>(i), o.Param(5));
+      active = o[delay::kDisabled] != 1 && CheckFlag(p, o, delay::kCondition);
+      if (active && o[delay::kDisabled] == 0) StartDelay(p, static_cast<int16_t>(i), o[delay::kSeconds]);
       break;
-    case data::kMultiTrigger:
-    case data::kFlagConjunction: active = o.Param(1) == 0; break;
+    case data::kMultiTrigger: active = o[multi_trigger::kOnlyOnChange] == 0; break;
+    case data::kFlagConjunction: active = o[flag_conjunction::kRepeatable] == 0; break;
     default: break;
   }
 }
@@ -191,34 +207,40 @@ bool DisplayObject(Player& p, int i) {
       if (!active) break;
       ShowAt(gif, o);
       gif.Start();
-      if (const std::string sound = o.Text(2).Trimmed(); !sound.empty()) {
-        PlayWav(p, sound, o.Param(1) != 3, ObjectSoundChannel(p, sound_of::kAmbient, i, 1), o.Param(4), o.Param(3));
+      if (const std::string sound = o[ambient::kSound].Trimmed(); !sound.empty()) {
+        PlayWav(p, sound, o[ambient::kAnimationMode] != animation_mode::kOnce,
+                ObjectSoundChannel(p, sound_of::kAmbient, i, 1), o[ambient::kSoundPan], o[ambient::kSoundVolume]);
       }
       break;
     case data::kLink:
       if (!active) break;
-      if (o.Param(26) != 0) {
+      if (o[link::kClickArea] != 0) {
         gif.Hide();
         ui::ImageControl& area = m.NoGIF(i);
         area.SetStretch(true);
-        area.Move(o.Left, o.Top, CInt(Val(o.Text(6).Trimmed())), CInt(Val(o.Text(5).Trimmed())));
+        area.Move(o.Left, o.Top, CInt(Val(o[link::kAreaWidth].Trimmed())), CInt(Val(o[link::kAreaHeight].Trimmed())));
         area.Show();
       } else {
         m.NoGIF(i).Hide();
         ShowAt(gif, o);
       }
-      if (const std::string sound = o.Text(2).Trimmed(); !sound.empty() && !s.LinkUsed[k]) {
-        PlayWav(p, sound, true, ObjectSoundChannel(p, sound_of::kLink, i, 1), o.Param(4), o.Param(3));
+      if (const std::string sound = o[link::kSound].Trimmed(); !sound.empty() && !s.LinkUsed[k]) {
+        PlayWav(p, sound, true, ObjectSoundChannel(p, sound_of::kLink, i, 1), o[link::kSoundPan],
+                o[link::kSoundVolume]);
       }
-      if (Obj(p, i).Param(2) != 3 && Obj(p, i).Param(26) == 0 && !s.LinkUsed[k]) gif.Start();
+      if (Obj(p, i)[link::kAnimationMode] != animation_mode::kOnce && Obj(p, i)[link::kClickArea] == 0 &&
+          !s.LinkUsed[k]) {
+        gif.Start();
+      }
       break;
     case data::kGoodie:
       if (!active) break;
       ShowAt(gif, o);
-      if (o.Param(1) == 3) break;
+      if (o[goodie::kAnimationMode] == animation_mode::kOnce) break;
       gif.Start();
-      if (const std::string sound = o.Text(2).Trimmed(); !sound.empty()) {
-        PlayWav(p, sound, true, ObjectSoundChannel(p, sound_of::kGoodie, i, 1), o.Param(3), o.Param(2));
+      if (const std::string sound = o[goodie::kSound].Trimmed(); !sound.empty()) {
+        PlayWav(p, sound, true, ObjectSoundChannel(p, sound_of::kGoodie, i, 1), o[goodie::kSoundPan],
+                o[goodie::kSoundVolume]);
       }
       break;
     case data::kSwitch:
@@ -226,39 +248,42 @@ bool DisplayObject(Player& p, int i) {
       ShowAt(gif, o);
       Yield(p);
       break;
-    case data::kReactor:
+    case data::kReactor: {
       if (!active) break;
       ShowAt(gif, o);
-      if (o.Param(1) == 5) {
+      const int16_t action = o[reactor::kAction];
+      if (action == reactor::action::kAnimateOnClick) {
         gif.Stop();
       } else {
         gif.Start();
       }
-      if (const std::string sound = o.Text(3).Trimmed();
-          (o.Param(1) == 3 || o.Param(1) == 4) && !sound.empty()) {
-        PlayWav(p, sound, true, ObjectSoundChannel(p, sound_of::kReactor, i, 1), o.Param(4), o.Param(3));
+      if (const std::string sound = o[reactor::kSound].Trimmed();
+          (action == reactor::action::kMovieAnimateOnce || action == reactor::action::kMovie) && !sound.empty()) {
+        PlayWav(p, sound, true, ObjectSoundChannel(p, sound_of::kReactor, i, 1), o[reactor::kSoundPan],
+                o[reactor::kSoundVolume]);
       }
       break;
+    }
     case data::kResponder:
-      if (o.Param(5) == 1) {
-        o.Kind = kMaskedResponder;
+      if (o[responder::kOnlyOnChange] == 1) {
+        o.Kind = data::kMaskedResponder;
         s.ObjectActive[k] = false;
       }
       break;
     case data::kDelay:
-      if (!active) o.Kind = kMaskedDelay;
+      if (!active) o.Kind = data::kMaskedDelay;
       break;
     case data::kMultiTrigger:
-      if (!active) o.Kind = kMaskedMultiTrigger;
+      if (!active) o.Kind = data::kMaskedMultiTrigger;
       break;
     case data::kConversation: {
-      const bool shown_at_setup = o.Param(2) == 1;
-      if (!active) o.Kind = kMaskedConversation;
+      const bool shown_at_setup = o[conversation::kShowMode] == show_mode::kAlways;
+      if (!active) o.Kind = data::kMaskedConversation;
       return shown_at_setup;
     }
     case data::kFlagConjunction:
-      if (o.Param(1) == 1) {
-        o.Kind = kMaskedFlagConjunction;
+      if (o[flag_conjunction::kRepeatable] == 1) {
+        o.Kind = data::kMaskedFlagConjunction;
         s.ObjectActive[k] = false;
       }
       break;
@@ -268,12 +293,17 @@ bool DisplayObject(Player& p, int i) {
 }
 
 void TakeMasksOff(Player& p) {
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     int16_t& kind = Obj(p, i).Kind;
-    if (kind <= kMaskedResponder && kind >= kMaskedFlagConjunction) {
-      kind = static_cast<int16_t>(data::kResponder + (kMaskedResponder - kind));
-    }
+    kind = data::Unmasked(kind);
   }
+}
+
+// The channel field of an object's first, second … sound; 0 (the default
+// channel) for a sound the kind has no field for.
+int16_t ChannelField(const ObjectSlot& o, int which, std::initializer_list<data::ParamField> fields) {
+  if (which < 1 || which > static_cast<int>(fields.size())) return 0;
+  return o[fields.begin()[which - 1]];
 }
 
 void BlockTimerTick(Player& p) {
@@ -287,15 +317,15 @@ void BlockTimerTick(Player& p) {
 
 void SetAnimationMode(ui::AnimatedPicture& picture, int mode) {
   switch (mode) {
-    case 1:
+    case animation_mode::kLoop:
       picture.SetSetting(ui::AnimatedPicture::kSettingDirection, 0);
       picture.SetSetting(ui::AnimatedPicture::kSettingOnce, 0);
       break;
-    case 2:
+    case animation_mode::kBackAndForth:
       picture.SetSetting(ui::AnimatedPicture::kSettingDirection, 2);
       picture.SetSetting(ui::AnimatedPicture::kSettingOnce, 0);
       break;
-    case 3:
+    case animation_mode::kOnce:
       picture.SetSetting(ui::AnimatedPicture::kSettingDirection, 0);
       picture.SetSetting(ui::AnimatedPicture::kSettingOnce, 1);
       break;
@@ -307,15 +337,22 @@ int16_t ObjectSoundChannel(Player& p, int selector, int slot, int which) {
   const ObjectSlot& o = Obj(p, slot);
   int16_t field = 0;
   switch (selector) {
-    case sound_of::kAmbient: field = which == 1 ? o.Param(15) : 0; break;
-    case sound_of::kLink: field = which >= 1 && which <= 3 ? o.Param(22 + which) : 0; break;
-    case sound_of::kGoodie: field = which >= 1 && which <= 3 ? o.Param(19 + which) : 0; break;
-    case sound_of::kSwitch: field = which == 1 || which == 2 ? o.Param(16 + which) : 0; break;
+    case sound_of::kAmbient: field = which == 1 ? o[ambient::kSoundChannel] : 0; break;
+    case sound_of::kLink:
+      field = ChannelField(o, which, {link::kSoundChannel, link::kClickSoundChannel, link::kItemRequiredSoundChannel});
+      break;
+    case sound_of::kGoodie:
+      field = ChannelField(o, which,
+                           {goodie::kSoundChannel, goodie::kPickupSoundChannel, goodie::kItemRequiredSoundChannel});
+      break;
+    case sound_of::kSwitch:
+      field = ChannelField(o, which, {switch_::kSoundChannel, switch_::kItemRequiredSoundChannel});
+      break;
     case sound_of::kReactor:
-      field = o.Param(16);
+      field = o[reactor::kSoundChannel];
       if (field == -1) return channels::kDialogue;
       break;
-    case sound_of::kResponder: field = o.Param(21); break;
+    case sound_of::kResponder: field = o[responder::kMediaChannel]; break;
     default: break;
   }
   if (field == 0 || field == -1) return static_cast<int16_t>(slot <= 13 ? slot : slot - 13);
@@ -328,18 +365,18 @@ void UpdateObjData(Player& p) {
   try {
     s.GifLoadCount = 0;
     s.GifLoadsStarted = 0;
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       m.Animation(i).Hide();
       m.NoGIF(i).Hide();
       m.Animation(i).Stop();
     }
     std::array<std::string, 21> pictures;
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       pictures[static_cast<size_t>(i)] = PictureName(Obj(p, i));
       if (!PrepareObject(p, i)) return;
     }
-    for (int i = 1; i <= 20; ++i) {
-      if (Obj(p, i).Kind != kActed) LoadObjectPicture(p, i, pictures[static_cast<size_t>(i)]);
+    for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
+      if (Obj(p, i).Kind != data::kActed) LoadObjectPicture(p, i, pictures[static_cast<size_t>(i)]);
       Yield(p);
     }
     p.loop().WaitUntil([&s] { return s.GifLoadCount >= s.GifLoadsStarted || s.GifLoadsInFlight == 0; });
@@ -356,13 +393,15 @@ void UpdateObjData2(Player& p) {
   SceneState& s = p.scene;
   try {
     s.ObjectActive.fill(false);
-    for (int i = 1; i <= 20; ++i) DecideActivity(p, i);
+    for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) DecideActivity(p, i);
 
     int16_t setup_conversation = 0;
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       if (DisplayObject(p, i)) setup_conversation = static_cast<int16_t>(i);
     }
-    if (setup_conversation != 0) ShowConversation(p, Obj(p, setup_conversation).Param(1), setup_conversation);
+    if (setup_conversation != 0) {
+      ShowConversation(p, Obj(p, setup_conversation)[conversation::kConversation], setup_conversation);
+    }
 
     CheckHiddenObjects(p);
     p.game.RestoringGame = false;
@@ -371,7 +410,7 @@ void UpdateObjData2(Player& p) {
       return;
     }
     TakeMasksOff(p);
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       if (!s.ObjectActive[static_cast<size_t>(i)]) {
         m.Animation(i).Hide();
         m.NoGIF(i).Hide();
@@ -388,7 +427,7 @@ void UpdateObjData2(Player& p) {
 
 void WireSceneEngine(Player& p) {
   MainWindow& m = p.windows.main;
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     m.Animation(i).on_loaded = [&p] {
       ++p.scene.GifLoadCount;
       if (p.scene.GifLoadsInFlight > 0) --p.scene.GifLoadsInFlight;

@@ -98,7 +98,7 @@ void StartSceneMedia(Player& p) {
 
 void ReadSceneRecord(Player& p, int16_t n) {
   MainWindow& m = p.windows.main;
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     m.Animation(i).Hide();
     m.NoGIF(i).Hide();
   }
@@ -120,7 +120,7 @@ void LoadScene(Player& p, int16_t n) {
     LogLine(p, "Loading scene" + Str(n) + "...");
     if (n == p.game.MenuScene) EnterMenuScene(p);
     ShowPointer(p, pointer::kWait);
-    for (size_t i = 1; i <= 20; ++i) {
+    for (size_t i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       s.SwitchRunning[i] = false;
       s.LinkUsed[i] = false;
       s.ReactorUsed[i] = false;

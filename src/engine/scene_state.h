@@ -56,8 +56,8 @@ struct SceneState {
   // Hidden objects: the flag values they last remembered.
   PerSlot<int16_t> RespValue{};
   PerSlot<int16_t> ConvValue{};
-  std::array<PerSlot<int16_t>, 4> MtValue{};  // rules 1 … 3
-  std::array<PerSlot<int16_t>, 7> FcValue{};  // conditions 1 … 6
+  std::array<PerSlot<int16_t>, data::multi_trigger::kRuleCount + 1> MtValue{};  // rules 1 … 3
+  std::array<PerSlot<int16_t>, data::flag_conjunction::kConditionCount + 1> FcValue{};  // conditions 1 … 6
   // Sound Responders: the sound each watches, and whether it was requested.
   PerSlot<std::string> WatchedSound{};
   PerSlot<bool> SoundHeard{};

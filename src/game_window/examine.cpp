@@ -77,7 +77,7 @@ void ExamineClick(Player& p) {
 void ApplyExamineEffects(Player& p, int16_t hand) {
   // A copy: the flag change and the new item below change the slot.
   const InventorySlot item = p.inventory.Slot[static_cast<size_t>(hand)];
-  if (item.ExamineAddsLocation == 1 && item.ExamineLocation >= 1 && item.ExamineLocation <= 20) {
+  if (item.ExamineAddsLocation == 1 && item.ExamineLocation >= 1 && item.ExamineLocation <= MapState::kLocationCount) {
     AddLocationToMap(p, item.ExamineLocation);
   }
   if (item.ExamineSetsFlag == 1 && item.ExamineFlag > 0) {

@@ -32,7 +32,7 @@ void MainLoad(Player& p) {
   m.Picture1.Move(m.window.width() / 2 - m.Picture1.width() / 2, m.window.height() / 2 - m.Picture1.height() / 2);
   m.MsgStatus.Move(m.ScnImg.width() / 2 - m.MsgStatus.width() / 2, m.ScnImg.height() / 2 - m.MsgStatus.height() / 2);
   m.ConvBox.Move(m.ConvBox.left(), 343);
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     m.Animation(i).ZOrder();
     m.NoGIF(i).ZOrder();
   }

@@ -10,7 +10,7 @@ ItemImagesWindow::ItemImagesWindow(ui::Windows& windows, const ui::BuiltinPictur
       NoPic(window.Add<ui::ImageControl>("NoPic")) {
   window.SetCaption("ItemImages (HIDDEN)");
   window.Move(0, 0, 700, 160);
-  for (int i = 1; i <= 16; ++i) {
+  for (int i = 1; i <= ItemIcon.kCount; ++i) {
     ItemIcon(i).Move(4 + (i - 1) * 42, 4);
     ItemPoint(i).Move(4 + (i - 1) * 42, 50);
     ItemHL(i).Move(4 + (i - 1) * 42, 96);

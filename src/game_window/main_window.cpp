@@ -76,7 +76,7 @@ MainWindow::MainWindow(ui::Windows& windows, const ui::BuiltinPictures& builtins
   window.Move(0, 0, 800, 600);
   window.SetBackColour(0xFF000000);
 
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= Animation.kCount; ++i) {
     Place(Animation(i), {0, 0, 0, 0}, &ScnImg).Hide();
     Place(NoGIF(i), {0, 0, 0, 0}, &ScnImg).Hide();
   }
@@ -96,7 +96,7 @@ MainWindow::MainWindow(ui::Windows& windows, const ui::BuiltinPictures& builtins
   MsgStatus.Hide();
   Block.SetBackColour(0xFF000000);
   Block.Hide();
-  for (int i = 1; i <= 16; ++i) Place(invitem(i), {4 + (i - 1) * 43, 4, 40, 40}, &InvBar).Hide();
+  for (int i = 1; i <= invitem.kCount; ++i) Place(invitem(i), {4 + (i - 1) * 43, 4, 40, 40}, &InvBar).Hide();
   ItemHiLite.SetBorderColour(0xFFFFFF00);
   ItemHiLite.SetBorderWidth(2);
   ItemHiLite.Hide();

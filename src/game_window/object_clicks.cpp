@@ -21,6 +21,10 @@ namespace qvl {
 namespace {
 
 using data::ObjectSlot;
+namespace link = data::link;
+namespace goodie = data::goodie;
+namespace switch_ = data::switch_;
+namespace reactor = data::reactor;
 
 int16_t HeldItem(const Player& p) {
   return ItemInHand(p) ? p.inventory.Slot[static_cast<size_t>(p.game.Hand)].Item : int16_t{0};
@@ -53,25 +57,29 @@ struct ItemNeed {
   int16_t channel = 0;
 };
 
-// The requirement fields stand in the same order for every kind: the
-// "requires an item" switch at `first`, then the item, then (after one
-// field) the item-required sound's volume and pan.
-ItemNeed NeedOf(Player& p, int i, const char* kind_word, int selector, int which, int first) {
+ItemNeed NeedOf(Player& p, int i, const char* kind_word, int selector, int which, data::ItemRequirementFields fields,
+               data::TextField sound) {
   const ObjectSlot& o = p.scene.Rec.slot(i);
   return {.kind_word = kind_word,
-          .required = o.Param(first) == 1,
-          .item = o.Param(first + 1),
-          .sound = o.Text(4).Trimmed(),
-          .volume = o.Param(first + 3),
-          .pan = o.Param(first + 4),
+          .required = o[fields.requires_item] == 1,
+          .item = o[fields.item],
+          .sound = o[sound].Trimmed(),
+          .volume = o[fields.sound_volume],
+          .pan = o[fields.sound_pan],
           .channel = ObjectSoundChannel(p, selector, i, which)};
 }
 
-ItemNeed LinkNeed(Player& p, int i) { return NeedOf(p, i, "HotSpot", sound_of::kLink, 3, 7); }
-ItemNeed GoodieNeed(Player& p, int i) { return NeedOf(p, i, "Goodie", sound_of::kGoodie, 3, 7); }
+ItemNeed LinkNeed(Player& p, int i) {
+  return NeedOf(p, i, "HotSpot", sound_of::kLink, 3, link::kItemRequirement, link::kItemRequiredSound);
+}
+ItemNeed GoodieNeed(Player& p, int i) {
+  return NeedOf(p, i, "Goodie", sound_of::kGoodie, 3, goodie::kItemRequirement, goodie::kItemRequiredSound);
+}
 // A Switch has channel fields for two sounds only; its item-required
 // sound plays on the second.
-ItemNeed SwitchNeed(Player& p, int i) { return NeedOf(p, i, "Switch", sound_of::kSwitch, 2, 8); }
+ItemNeed SwitchNeed(Player& p, int i) {
+  return NeedOf(p, i, "Switch", sound_of::kSwitch, 2, switch_::kItemRequirement, switch_::kItemRequiredSound);
+}
 
 enum class Requirement {
   kNoItem,     // the object asks for nothing: an ordinary click
@@ -127,34 +135,38 @@ void UseUpItem(Player& p, int16_t keep) {
 // Another shown Link of the clicked Link's group that asks for the item in
 // hand; 0 when the Link has no group or no member fits.
 int FindGroupPartner(Player& p, int clicked) {
-  const std::string group = p.scene.Rec.slot(clicked).Text(7).Trimmed();
+  const std::string group = p.scene.Rec.slot(clicked)[link::kGroup].Trimmed();
   if (group.empty() || group == "0") return 0;
   const int16_t held = HeldItem(p);
   MainWindow& m = p.windows.main;
-  for (int k = 1; k <= 20; ++k) {
+  for (int k = 1; k <= data::SceneRec::kSlotCount; ++k) {
     if (k == clicked) continue;
     const ObjectSlot& o = p.scene.Rec.slot(k);
     const bool shown = m.Animation(k).visible() || m.NoGIF(k).visible();
-    if (shown && o.Kind == data::kLink && o.Text(7).Trimmed() == group && o.Param(8) == held) return k;
+    if (shown && o.Kind == data::kLink && o[link::kGroup].Trimmed() == group &&
+        o[link::kItemRequirement.item] == held) {
+      return k;
+    }
   }
   return 0;
 }
 
 void LinkClick(Player& p, int i, bool animated) {
   SceneState& s = p.scene;
-  if (s.Rec.slot(i).Param(22) == 1 && s.LinkUsed[static_cast<size_t>(i)]) return;
+  if (s.Rec.slot(i)[link::kOneShot] == 1 && s.LinkUsed[static_cast<size_t>(i)]) return;
   Requirement use = CheckRequirement(p, LinkNeed(p, i), i);
   if (use == Requirement::kRefused) return;
   if (use == Requirement::kWrongItem) {
     const int partner = FindGroupPartner(p, i);
     if (partner == 0) {
-      LogLine(p, "*** HotSpot (Object #" + Num(i) + ") requires Inventory Item #" + Num(s.Rec.slot(i).Param(8)) +
+      LogLine(p, "*** HotSpot (Object #" + Num(i) + ") requires Inventory Item #" +
+                     Num(s.Rec.slot(i)[link::kItemRequirement.item]) +
                      "! (Wrong Item Used)***");
       PlayRefusal(p);
       return;
     }
-    if (s.Rec.slot(partner).Param(22) == 1 && s.LinkUsed[static_cast<size_t>(partner)]) return;
-    LogLine(p, "(HotSpot Group " + s.Rec.slot(i).Text(7).Trimmed() + ": Object " + Num(i) + " using Object " +
+    if (s.Rec.slot(partner)[link::kOneShot] == 1 && s.LinkUsed[static_cast<size_t>(partner)]) return;
+    LogLine(p, "(HotSpot Group " + s.Rec.slot(i)[link::kGroup].Trimmed() + ": Object " + Num(i) + " using Object " +
                    Num(partner) + " properties)");
     i = partner;
     use = Requirement::kItemUsed;
@@ -163,22 +175,30 @@ void LinkClick(Player& p, int i, bool animated) {
   // The object as clicked: a flag change below may load another scene.
   const ObjectSlot o = s.Rec.slot(i);
   const bool used = use == Requirement::kItemUsed;
-  if (used) ShowPointer(p, o.Param(22) == 1 || o.Param(1) < 1 || o.Param(1) > 15 ? pointer::kNormal : o.Param(1));
+  if (used) {
+    const int16_t own = o[link::kPointer];
+    ShowPointer(p, o[link::kOneShot] == 1 || own < 1 || own > 15 ? pointer::kNormal : own);
+  }
   LogLine(p, used ? "Inventory Item #" + Num(HeldItem(p)) + " used on HotSpot (Object #" + Num(i) + ")"
                   : "HotSpot (Object #" + Num(i) + ") clicked.");
-  if ((o.Param(12) == 1 && o.Param(13) != 0) || o.Param(12) == 2) ShowPointer(p, pointer::kWait);
-  if (!o.Text(2).Trimmed().empty()) StopWav(p, ObjectSoundChannel(p, sound_of::kLink, i, 1));
-  if (animated && o.Param(2) == 3) p.windows.main.Animation(i).Start();
-  if (const std::string sound = o.Text(3).Trimmed(); !sound.empty()) {
-    PlayWAVQVL(p, sound, false, ObjectSoundChannel(p, sound_of::kLink, i, 2), o.Param(6), o.Param(5));
+  const int16_t after = o[link::kAfterClick];
+  const int16_t destination = o[link::kDestinationScene];
+  if ((after == link::after_click::kScene && destination != 0) || after == link::after_click::kMap) {
+    ShowPointer(p, pointer::kWait);
   }
-  if (used) UseUpItem(p, o.Param(9));
-  if (o.Param(18) == 1) SetFlag(p, o.Param(19), o.Param(20), o.Param(21));
-  if (o.Param(12) == 2) {
+  if (!o[link::kSound].Trimmed().empty()) StopWav(p, ObjectSoundChannel(p, sound_of::kLink, i, 1));
+  if (animated && o[link::kAnimationMode] == data::animation_mode::kOnce) p.windows.main.Animation(i).Start();
+  if (const std::string sound = o[link::kClickSound].Trimmed(); !sound.empty()) {
+    PlayWAVQVL(p, sound, false, ObjectSoundChannel(p, sound_of::kLink, i, 2), o[link::kClickSoundPan],
+               o[link::kClickSoundVolume]);
+  }
+  if (used) UseUpItem(p, o[link::kItemRequirement.keeps_item]);
+  if (o[link::kSetsFlag] == 1) SetFlag(p, o, link::kFlagAction);
+  if (after == link::after_click::kMap) {
     p.windows.main.Block.Show();
     ShowMapWindowModal(p);
-  } else if (o.Param(13) != 0) {
-    LoadScene(p, o.Param(13));
+  } else if (destination != 0) {
+    LoadScene(p, destination);
   }
 }
 
@@ -201,18 +221,19 @@ void GoodieClick(Player& p, int i) {
     TellGoodieRefused(p);
     return;
   }
-  AddItem(p, o.Param(6), add_mode::kAppend, 0);
-  if (used) UseUpItem(p, o.Param(9));
-  if (const std::string media = o.Text(3).Trimmed(); !media.empty()) {
+  AddItem(p, o[goodie::kGivesItem], add_mode::kAppend, 0);
+  if (used) UseUpItem(p, o[goodie::kItemRequirement.keeps_item]);
+  if (const std::string media = o[goodie::kPickupMedia].Trimmed(); !media.empty()) {
     const std::string ext = MediaKind(media);
     if (ext == "wav") {
-      PlayWav(p, media, false, ObjectSoundChannel(p, sound_of::kGoodie, i, 2), o.Param(5), o.Param(4));
+      PlayWav(p, media, false, ObjectSoundChannel(p, sound_of::kGoodie, i, 2), o[goodie::kPickupSoundPan],
+              o[goodie::kPickupSoundVolume]);
     } else if (IsMovieKind(ext)) {
-      int16_t level = o.Param(4);
+      int16_t level = o[goodie::kPickupSoundVolume];
       PlayMovie(p, media, level, true, false);
     }
   }
-  if (o.Param(16) == 1) SetFlag(p, o.Param(17), o.Param(18), o.Param(19));
+  if (o[goodie::kSetsFlag] == 1) SetFlag(p, o, goodie::kFlagAction);
 }
 
 // The Switch's flag takes its other value: on when it was 0 at the click.
@@ -228,8 +249,8 @@ void SwitchClick(Player& p, int i) {
   if (use == Requirement::kRefused) return;
   const ObjectSlot o = p.scene.Rec.slot(i);
   const bool used = use == Requirement::kItemUsed;
-  if (used) UseUpItem(p, o.Param(10));
-  const int16_t state = FlagValue(p, o.Param(1));
+  if (used) UseUpItem(p, o[switch_::kItemRequirement.keeps_item]);
+  const int16_t state = FlagValue(p, o[switch_::kFlag]);
   const size_t k = static_cast<size_t>(i);
   if (gif.FrameCount() > 1) {
     p.scene.SwitchRunning[k] = true;
@@ -242,46 +263,51 @@ void SwitchClick(Player& p, int i) {
     p.scene.SwitchStateAtClick[k] = state;
     gif.Start();
   } else {
-    FlipSwitch(p, o.Param(1), o.Param(5), state);
+    FlipSwitch(p, o[switch_::kFlag], o[switch_::kOnValue], state);
   }
   const int16_t channel = ObjectSoundChannel(p, sound_of::kSwitch, i, 1);
   if (state == 0) {
-    if (const std::string on = o.Text(3).Trimmed(); !on.empty()) PlayWav(p, on, false, channel, o.Param(7), o.Param(6));
+    if (const std::string on = o[switch_::kOnSound].Trimmed(); !on.empty()) {
+      PlayWav(p, on, false, channel, o[switch_::kOnSoundPan], o[switch_::kOnSoundVolume]);
+    }
   } else {
-    if (const std::string off = o.Text(2).Trimmed(); !off.empty()) {
-      PlayWav(p, off, false, channel, o.Param(4), o.Param(3));
+    if (const std::string off = o[switch_::kOffSound].Trimmed(); !off.empty()) {
+      PlayWav(p, off, false, channel, o[switch_::kOffSoundPan], o[switch_::kOffSoundVolume]);
     }
   }
 }
 
 void ReactorClick(Player& p, int i) {
   const size_t k = static_cast<size_t>(i);
-  if (p.scene.Rec.slot(i).Param(15) == 1 && p.scene.ReactorUsed[k]) return;
+  if (p.scene.Rec.slot(i)[reactor::kOneShot] == 1 && p.scene.ReactorUsed[k]) return;
   LogLine(p, "Reactor (Object #" + Num(i) + ") clicked.");
   p.scene.ReactorUsed[k] = true;
   const ObjectSlot o = p.scene.Rec.slot(i);
-  if (o.Param(9) == 1) SetFlag(p, o.Param(10), o.Param(11), o.Param(12));
-  const std::string sound = o.Text(3).Trimmed();
+  if (o[reactor::kSetsFlag] == 1) SetFlag(p, o, reactor::kFlagAction);
+  const std::string sound = o[reactor::kSound].Trimmed();
   auto play_sound = [&] {
-    if (!sound.empty()) PlayWav(p, sound, false, ObjectSoundChannel(p, sound_of::kReactor, i), o.Param(4), o.Param(3));
+    if (!sound.empty()) {
+      PlayWav(p, sound, false, ObjectSoundChannel(p, sound_of::kReactor, i), o[reactor::kSoundPan],
+              o[reactor::kSoundVolume]);
+    }
   };
-  switch (o.Param(1)) {
-    case 1:
-    case 2: play_sound(); break;
-    case 3:
-    case 4:
-      if (const std::string movie = o.Text(2).Trimmed(); !movie.empty()) {
-        int16_t level = o.Param(2);
+  switch (o[reactor::kAction]) {
+    case reactor::action::kSoundAnimateLoop:
+    case reactor::action::kSoundAnimateBackAndForth: play_sound(); break;
+    case reactor::action::kMovieAnimateOnce:
+    case reactor::action::kMovie:
+      if (const std::string movie = o[reactor::kMovie].Trimmed(); !movie.empty()) {
+        int16_t level = o[reactor::kMovieLevel];
         PlayMovie(p, movie, level, true, false);
       }
       break;
-    case 5:
+    case reactor::action::kAnimateOnClick:
       p.windows.main.Animation(i).Start();
       play_sound();
       break;
     default: break;
   }
-  if (o.Param(13) == 1) AddLocationToMap(p, o.Param(14));
+  if (o[reactor::kAddsLocation] == 1) AddLocationToMap(p, o[reactor::kLocation]);
 }
 
 void ShowUnknownKind(Player& p) {
@@ -337,7 +363,7 @@ void AnimationPlayedThrough(Player& p, int index) {
   const ObjectSlot& o = p.scene.Rec.slot(index);
   if (o.Kind != data::kSwitch || !p.scene.SwitchRunning[k]) return;
   p.scene.SwitchRunning[k] = false;
-  FlipSwitch(p, o.Param(1), o.Param(5), p.scene.SwitchStateAtClick[k]);
+  FlipSwitch(p, o[switch_::kFlag], o[switch_::kOnValue], p.scene.SwitchStateAtClick[k]);
 }
 
 void DirectionlClick(Player& p, int index) {
@@ -356,7 +382,7 @@ void DirectionlClick(Player& p, int index) {
 
 void WireObjectClicks(Player& p) {
   MainWindow& m = p.windows.main;
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     m.Animation(i).on_click = [&p, i](const ui::MouseArgs&) {
       Guarded(p, "Animation_Click", [&] { AnimationClick(p, i); });
     };

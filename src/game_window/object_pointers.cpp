@@ -21,12 +21,12 @@ void ShowNumberedPointer(Player& p, int n) { ShowPointer(p, n >= 1 && n <= 15 ? 
 
 void LinkPointer(Player& p, int i) {
   const data::ObjectSlot& o = Obj(p, i);
-  if (o.Param(22) == 1 && p.scene.LinkUsed[static_cast<size_t>(i)]) {
+  if (o[data::link::kOneShot] == 1 && p.scene.LinkUsed[static_cast<size_t>(i)]) {
     ShowPointer(p, pointer::kNormal);
-  } else if (o.Param(7) == 1 && ItemInHand(p)) {
+  } else if (o[data::link::kItemRequirement.requires_item] == 1 && ItemInHand(p)) {
     ShowItemHighlight(p);
   } else {
-    ShowNumberedPointer(p, o.Param(1));
+    ShowNumberedPointer(p, o[data::link::kPointer]);
   }
 }
 
@@ -48,7 +48,8 @@ bool ObjectRulesRest(Player& p, int16_t kind) {
 
 bool BlockingConversationShows(Player& p) {
   const int16_t owner = p.game.ActiveConversation;
-  return p.windows.main.ConvBox.visible() && owner >= 1 && owner <= 20 && Obj(p, owner).Param(8) == 1;
+  return p.windows.main.ConvBox.visible() && owner >= 1 && owner <= data::SceneRec::kSlotCount &&
+         Obj(p, owner)[data::conversation::kNormalPointer] == 1;
 }
 
 void AnimationMouseMove(Player& p, int index) {
@@ -60,21 +61,21 @@ void AnimationMouseMove(Player& p, int index) {
     case data::kAmbient: ShowItemOrNormalPointer(p); break;
     case data::kLink: LinkPointer(p, index); break;
     case data::kGoodie:
-      if (o.Param(7) == 1 && ItemInHand(p)) {
+      if (o[data::goodie::kItemRequirement.requires_item] == 1 && ItemInHand(p)) {
         ShowItemHighlight(p);
       } else {
         ShowPointer(p, pointer::kGoodie);
       }
       break;
     case data::kSwitch:
-      if (o.Param(8) == 1 && ItemInHand(p)) {
+      if (o[data::switch_::kItemRequirement.requires_item] == 1 && ItemInHand(p)) {
         ShowItemHighlight(p);
       } else {
         ShowPointer(p, pointer::kHotspot);
       }
       break;
     case data::kReactor:
-      if (o.Param(15) == 1 && p.scene.ReactorUsed[static_cast<size_t>(index)]) {
+      if (o[data::reactor::kOneShot] == 1 && p.scene.ReactorUsed[static_cast<size_t>(index)]) {
         ShowPointer(p, pointer::kNormal);
       } else {
         ShowPointer(p, pointer::kReactor);

@@ -74,7 +74,7 @@ void GiveClick(Player& p) {
 
 void ClearInventoryClick(Player& p) {
   ItemImagesWindow& images = p.windows.item_images;
-  for (int slot = 1; slot <= 16; ++slot) {
+  for (int slot = 1; slot <= InventoryState::kSlots; ++slot) {
     images.ItemIcon(slot).SetPicture(nullptr);
     images.ItemPoint(slot).SetPointer({});
     images.ItemHL(slot).SetPointer({});

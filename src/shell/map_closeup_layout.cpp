@@ -32,7 +32,7 @@ MapWindowWindow::MapWindowWindow(ui::Windows& windows, const ui::BuiltinPictures
   window.SetCaption("Map");
   window.Move(50, 10, 700, 475);
   Image1.SetStretch(true);
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= Hiliter.kCount; ++i) {
     Hiliter(i).SetBorderColour(0xFFFFFF00);
     Hiliter(i).Hide();
     Loctn(i).SetPicture(builtins.Get(ui::BuiltinPicture::kMapMarker));

@@ -20,7 +20,8 @@ struct MapLocation {
 };
 
 struct MapState {
-  std::array<MapLocation, 21> Location{};  // 1 … 20
+  static constexpr int kLocationCount = 20;
+  std::array<MapLocation, kLocationCount + 1> Location{};  // 1 … 20
   // The map is being opened by the game (a button, a Link, a Responder).
   bool MapOpening = false;
 };

@@ -27,7 +27,7 @@ void MapLoad(Player& p) {
   MapWindowWindow& map = p.windows.map;
   const ui::Rect scene = p.windows.main.ScnImg.ScreenRect();
   map.window.Move(scene.left, scene.top);
-  for (int i = 1; i <= 20; ++i) map.Loctn(i).ZOrder();
+  for (int i = 1; i <= MapState::kLocationCount; ++i) map.Loctn(i).ZOrder();
   if (PictureRef cancel = p.windows.mouse_point.Cancel_Resource.FramePicture(1)) map.ButtnCancel.SetPicture(cancel);
 }
 
@@ -39,7 +39,7 @@ void MapActivate(Player& p) {
   }
   SetTopMost(map.window, true);
   p.windows.main.HoverTarget = kMapHover;
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= MapState::kLocationCount; ++i) {
     if (map.Loctn(i).visible()) map.Loctn(i).Start();
   }
 }
@@ -80,7 +80,7 @@ void CloseMap(Player& p, const char* line) {
   LogLine(p, line);
   map.window.Hide();
   p.windows.main.HoverTarget = kMapHover;
-  for (int i = 1; i <= 20; ++i) {
+  for (int i = 1; i <= MapState::kLocationCount; ++i) {
     if (map.Loctn(i).visible()) map.Loctn(i).Stop();
   }
   p.loop().DoEvents();
@@ -96,7 +96,7 @@ void WireMapWindow(Player& p) {
   map.window.on_activate = [&p] { MapActivate(p); };
   map.Image1.on_mouse_move = [&p](const ui::MouseArgs&) { MapPictureMouseMove(p); };
   map.window.on_mouse_move = [&p](const ui::MouseArgs&) { MapPictureMouseMove(p); };
-  for (int k = 1; k <= 20; ++k) {
+  for (int k = 1; k <= MapState::kLocationCount; ++k) {
     map.Loctn(k).on_mouse_move = [&p, k](const ui::MouseArgs&) { MarkerMouseMove(p, k); };
     map.Loctn(k).on_click = [&p, k](const ui::MouseArgs&) {
       try {

@@ -3,179 +3,229 @@
 #include <array>
 #include <string>
 
+#include "data/scene_rec.h"
+
 namespace qvl::tools::format {
 
 using data::FieldType;
+using data::ParamField;
+using data::TextField;
+namespace ambient = data::ambient;
+namespace link = data::link;
+namespace goodie = data::goodie;
+namespace switch_ = data::switch_;
+namespace reactor = data::reactor;
+namespace responder = data::responder;
+namespace delay = data::delay;
+namespace multi_trigger = data::multi_trigger;
+namespace conversation = data::conversation;
+namespace flag_conjunction = data::flag_conjunction;
 
 namespace {
 
-// Text j or Param j of an object slot under the name an author reads.
-FieldForm Text(std::string key, int j, bool number_text = false) {
-  return {std::move(key), FieldType::kText, 6 + 15 * static_cast<size_t>(j - 1), 15, ValueNames::kNone, number_text};
+// A text or integer of an object slot under the name an author reads.
+FieldForm Text(std::string key, TextField f, bool number_text = false) {
+  return {std::move(key), FieldType::kText, data::OffsetInSlot(f), data::kTextWidth, ValueNames::kNone, number_text};
 }
-FieldForm Param(std::string key, int j, ValueNames names = ValueNames::kNone) {
-  return {std::move(key), FieldType::kInt16, 141 + 2 * static_cast<size_t>(j - 1), 2, names, false};
-}
-
-// A flag condition (flag, operator, value) in three integers from `first`.
-void AddCondition(std::vector<FieldForm>& forms, const std::string& prefix, int first) {
-  forms.push_back(Param(prefix + "_flag", first));
-  forms.push_back(Param(prefix + "_op", first + 1, ValueNames::kOperator));
-  forms.push_back(Param(prefix + "_value", first + 2));
+FieldForm Param(std::string key, ParamField f, ValueNames names = ValueNames::kNone) {
+  return {std::move(key), FieldType::kInt16, data::OffsetInSlot(f), data::kParamWidth, names, false};
 }
 
-// A flag action (flag, value, mode) in three integers from `first`.
-void AddAction(std::vector<FieldForm>& forms, const std::string& prefix, int first) {
-  forms.push_back(Param(prefix + "flag", first));
-  forms.push_back(Param(prefix + "flag_value", first + 1));
-  forms.push_back(Param(prefix + "flag_mode", first + 2, ValueNames::kFlagMode));
+// A flag condition (flag, operator, value).
+void AddCondition(std::vector<FieldForm>& forms, const std::string& prefix, data::ConditionFields c) {
+  forms.push_back(Param(prefix + "_flag", c.flag));
+  forms.push_back(Param(prefix + "_op", c.op, ValueNames::kOperator));
+  forms.push_back(Param(prefix + "_value", c.value));
 }
 
-// An item requirement (whether one is needed, which, whether it is kept, and
-// the volume and pan of the sound when it is missing) in five integers from `first`.
-void AddItemRequirement(std::vector<FieldForm>& forms, int first) {
-  forms.push_back(Param("requires_item", first));
-  forms.push_back(Param("required_item", first + 1));
-  forms.push_back(Param("keeps_item", first + 2));
-  forms.push_back(Param("item_required_sound_volume", first + 3));
-  forms.push_back(Param("item_required_sound_pan", first + 4));
+// A flag action (flag, value, mode).
+void AddAction(std::vector<FieldForm>& forms, const std::string& prefix, data::ActionFields a) {
+  forms.push_back(Param(prefix + "flag", a.flag));
+  forms.push_back(Param(prefix + "flag_value", a.value));
+  forms.push_back(Param(prefix + "flag_mode", a.mode, ValueNames::kFlagMode));
+}
+
+// An item requirement: whether one is needed, which, whether it is kept, and
+// the volume and pan of the sound when it is missing.
+void AddItemRequirement(std::vector<FieldForm>& forms, data::ItemRequirementFields r) {
+  forms.push_back(Param("requires_item", r.requires_item));
+  forms.push_back(Param("required_item", r.item));
+  forms.push_back(Param("keeps_item", r.keeps_item));
+  forms.push_back(Param("item_required_sound_volume", r.sound_volume));
+  forms.push_back(Param("item_required_sound_pan", r.sound_pan));
 }
 
 std::vector<FieldForm> AmbientForms() {
-  std::vector<FieldForm> s = {Text("picture", 1), Text("sound", 2), Param("animation_mode", 1),
-                              Param("sound_volume", 3), Param("sound_pan", 4),
-                              Param("show_mode", 5, ValueNames::kShowMode)};
-  AddCondition(s, "show", 6);
-  s.push_back(Param("sets_flag", 9));
-  AddAction(s, "", 10);
-  s.push_back(Param("adds_location", 13));
-  s.push_back(Param("location", 14));
-  s.push_back(Param("sound_channel", 15));
+  std::vector<FieldForm> s = {Text("picture", ambient::kPicture),
+                              Text("sound", ambient::kSound),
+                              Param("animation_mode", ambient::kAnimationMode),
+                              Param("sound_volume", ambient::kSoundVolume),
+                              Param("sound_pan", ambient::kSoundPan),
+                              Param("show_mode", ambient::kShowMode, ValueNames::kShowMode)};
+  AddCondition(s, "show", ambient::kShowCondition);
+  s.push_back(Param("sets_flag", ambient::kSetsFlag));
+  AddAction(s, "", ambient::kFlagAction);
+  s.push_back(Param("adds_location", ambient::kAddsLocation));
+  s.push_back(Param("location", ambient::kLocation));
+  s.push_back(Param("sound_channel", ambient::kSoundChannel));
   return s;
 }
 
 std::vector<FieldForm> LinkForms() {
-  std::vector<FieldForm> s = {
-      Text("picture", 1), Text("sound", 2), Text("click_sound", 3), Text("item_required_sound", 4),
-      Text("area_height", 5, true), Text("area_width", 6, true), Text("group", 7),
-      Param("pointer", 1), Param("animation_mode", 2), Param("sound_volume", 3), Param("sound_pan", 4),
-      Param("click_sound_volume", 5), Param("click_sound_pan", 6)};
-  AddItemRequirement(s, 7);
-  s.push_back(Param("after_click", 12, ValueNames::kAfterClick));
-  s.push_back(Param("destination_scene", 13));
-  s.push_back(Param("show_mode", 14, ValueNames::kShowMode));
-  AddCondition(s, "show", 15);
-  s.push_back(Param("sets_flag", 18));
-  AddAction(s, "", 19);
-  s.push_back(Param("one_shot", 22));
-  s.push_back(Param("sound_channel", 23));
-  s.push_back(Param("click_sound_channel", 24));
-  s.push_back(Param("item_required_sound_channel", 25));
-  s.push_back(Param("click_area", 26));
+  std::vector<FieldForm> s = {Text("picture", link::kPicture),
+                              Text("sound", link::kSound),
+                              Text("click_sound", link::kClickSound),
+                              Text("item_required_sound", link::kItemRequiredSound),
+                              Text("area_height", link::kAreaHeight, true),
+                              Text("area_width", link::kAreaWidth, true),
+                              Text("group", link::kGroup),
+                              Param("pointer", link::kPointer),
+                              Param("animation_mode", link::kAnimationMode),
+                              Param("sound_volume", link::kSoundVolume),
+                              Param("sound_pan", link::kSoundPan),
+                              Param("click_sound_volume", link::kClickSoundVolume),
+                              Param("click_sound_pan", link::kClickSoundPan)};
+  AddItemRequirement(s, link::kItemRequirement);
+  s.push_back(Param("after_click", link::kAfterClick, ValueNames::kAfterClick));
+  s.push_back(Param("destination_scene", link::kDestinationScene));
+  s.push_back(Param("show_mode", link::kShowMode, ValueNames::kShowMode));
+  AddCondition(s, "show", link::kShowCondition);
+  s.push_back(Param("sets_flag", link::kSetsFlag));
+  AddAction(s, "", link::kFlagAction);
+  s.push_back(Param("one_shot", link::kOneShot));
+  s.push_back(Param("sound_channel", link::kSoundChannel));
+  s.push_back(Param("click_sound_channel", link::kClickSoundChannel));
+  s.push_back(Param("item_required_sound_channel", link::kItemRequiredSoundChannel));
+  s.push_back(Param("click_area", link::kClickArea));
   return s;
 }
 
 std::vector<FieldForm> GoodieForms() {
-  std::vector<FieldForm> s = {
-      Text("picture", 1), Text("sound", 2), Text("pickup_sound", 3), Text("item_required_sound", 4),
-      Param("animation_mode", 1), Param("sound_volume", 2), Param("sound_pan", 3),
-      Param("pickup_sound_volume", 4), Param("pickup_sound_pan", 5), Param("gives_item", 6)};
-  AddItemRequirement(s, 7);
-  s.push_back(Param("show_mode", 12, ValueNames::kShowMode));
-  AddCondition(s, "show", 13);
-  s.push_back(Param("sets_flag", 16));
-  AddAction(s, "", 17);
-  s.push_back(Param("sound_channel", 20));
-  s.push_back(Param("pickup_sound_channel", 21));
-  s.push_back(Param("item_required_sound_channel", 22));
+  std::vector<FieldForm> s = {Text("picture", goodie::kPicture),
+                              Text("sound", goodie::kSound),
+                              Text("pickup_sound", goodie::kPickupMedia),
+                              Text("item_required_sound", goodie::kItemRequiredSound),
+                              Param("animation_mode", goodie::kAnimationMode),
+                              Param("sound_volume", goodie::kSoundVolume),
+                              Param("sound_pan", goodie::kSoundPan),
+                              Param("pickup_sound_volume", goodie::kPickupSoundVolume),
+                              Param("pickup_sound_pan", goodie::kPickupSoundPan),
+                              Param("gives_item", goodie::kGivesItem)};
+  AddItemRequirement(s, goodie::kItemRequirement);
+  s.push_back(Param("show_mode", goodie::kShowMode, ValueNames::kShowMode));
+  AddCondition(s, "show", goodie::kShowCondition);
+  s.push_back(Param("sets_flag", goodie::kSetsFlag));
+  AddAction(s, "", goodie::kFlagAction);
+  s.push_back(Param("sound_channel", goodie::kSoundChannel));
+  s.push_back(Param("pickup_sound_channel", goodie::kPickupSoundChannel));
+  s.push_back(Param("item_required_sound_channel", goodie::kItemRequiredSoundChannel));
   return s;
 }
 
 std::vector<FieldForm> SwitchForms() {
-  std::vector<FieldForm> s = {
-      Text("picture", 1), Text("off_sound", 2), Text("on_sound", 3), Text("item_required_sound", 4),
-      Param("flag", 1), Param("off_sound_volume", 3), Param("off_sound_pan", 4), Param("on_value", 5),
-      Param("on_sound_volume", 6), Param("on_sound_pan", 7)};
-  AddItemRequirement(s, 8);
-  s.push_back(Param("show_mode", 13, ValueNames::kShowMode));
-  AddCondition(s, "show", 14);
-  s.push_back(Param("sound_channel", 17));
-  s.push_back(Param("item_required_sound_channel", 18));
+  std::vector<FieldForm> s = {Text("picture", switch_::kPicture),
+                              Text("off_sound", switch_::kOffSound),
+                              Text("on_sound", switch_::kOnSound),
+                              Text("item_required_sound", switch_::kItemRequiredSound),
+                              Param("flag", switch_::kFlag),
+                              Param("off_sound_volume", switch_::kOffSoundVolume),
+                              Param("off_sound_pan", switch_::kOffSoundPan),
+                              Param("on_value", switch_::kOnValue),
+                              Param("on_sound_volume", switch_::kOnSoundVolume),
+                              Param("on_sound_pan", switch_::kOnSoundPan)};
+  AddItemRequirement(s, switch_::kItemRequirement);
+  s.push_back(Param("show_mode", switch_::kShowMode, ValueNames::kShowMode));
+  AddCondition(s, "show", switch_::kShowCondition);
+  s.push_back(Param("sound_channel", switch_::kSoundChannel));
+  s.push_back(Param("item_required_sound_channel", switch_::kItemRequiredSoundChannel));
   return s;
 }
 
 std::vector<FieldForm> ReactorForms() {
-  std::vector<FieldForm> s = {Text("picture", 1),      Text("movie", 2),         Text("sound", 3),
-                              Param("action", 1),      Param("movie_level", 2),  Param("sound_volume", 3),
-                              Param("sound_pan", 4),   Param("show_mode", 5, ValueNames::kShowMode)};
-  AddCondition(s, "show", 6);
-  s.push_back(Param("sets_flag", 9));
-  AddAction(s, "", 10);
-  s.push_back(Param("adds_location", 13));
-  s.push_back(Param("location", 14));
-  s.push_back(Param("one_shot", 15));
-  s.push_back(Param("sound_channel", 16));
+  std::vector<FieldForm> s = {Text("picture", reactor::kPicture),
+                              Text("movie", reactor::kMovie),
+                              Text("sound", reactor::kSound),
+                              Param("action", reactor::kAction),
+                              Param("movie_level", reactor::kMovieLevel),
+                              Param("sound_volume", reactor::kSoundVolume),
+                              Param("sound_pan", reactor::kSoundPan),
+                              Param("show_mode", reactor::kShowMode, ValueNames::kShowMode)};
+  AddCondition(s, "show", reactor::kShowCondition);
+  s.push_back(Param("sets_flag", reactor::kSetsFlag));
+  AddAction(s, "", reactor::kFlagAction);
+  s.push_back(Param("adds_location", reactor::kAddsLocation));
+  s.push_back(Param("location", reactor::kLocation));
+  s.push_back(Param("one_shot", reactor::kOneShot));
+  s.push_back(Param("sound_channel", reactor::kSoundChannel));
   return s;
 }
 
 std::vector<FieldForm> ResponderForms() {
-  std::vector<FieldForm> s = {Text("watched_sound", 1), Text("soundtrack", 2), Text("media", 3),
-                              Param("trigger", 1, ValueNames::kTrigger)};
-  AddCondition(s, "condition", 2);
-  for (FieldForm f : {Param("only_on_change", 5), Param("changes_soundtrack", 6), Param("soundtrack_volume", 7),
-                      Param("plays_media", 8), Param("media_volume", 9), Param("media_pan", 10),
-                      Param("changes_scene", 11), Param("destination_scene", 12), Param("sets_flag", 13)}) {
+  std::vector<FieldForm> s = {Text("watched_sound", responder::kWatchedSound),
+                              Text("soundtrack", responder::kSoundtrack), Text("media", responder::kMedia),
+                              Param("trigger", responder::kTrigger, ValueNames::kTrigger)};
+  AddCondition(s, "condition", responder::kCondition);
+  for (FieldForm f : {Param("only_on_change", responder::kOnlyOnChange),
+                      Param("changes_soundtrack", responder::kChangesSoundtrack),
+                      Param("soundtrack_volume", responder::kSoundtrackVolume),
+                      Param("plays_media", responder::kPlaysMedia), Param("media_volume", responder::kMediaVolume),
+                      Param("media_pan", responder::kMediaPan), Param("changes_scene", responder::kChangesScene),
+                      Param("destination_scene", responder::kDestinationScene),
+                      Param("sets_flag", responder::kSetsFlag)}) {
     s.push_back(f);
   }
-  AddAction(s, "", 14);
-  for (FieldForm f : {Param("adds_location", 17), Param("location", 18), Param("adds_item", 19), Param("item", 20),
-                      Param("media_channel", 21), Param("ends_game", 22), Param("opens_map", 23)}) {
+  AddAction(s, "", responder::kFlagAction);
+  for (FieldForm f : {Param("adds_location", responder::kAddsLocation), Param("location", responder::kLocation),
+                      Param("adds_item", responder::kAddsItem), Param("item", responder::kItem),
+                      Param("media_channel", responder::kMediaChannel), Param("ends_game", responder::kEndsGame),
+                      Param("opens_map", responder::kOpensMap)}) {
     s.push_back(f);
   }
   return s;
 }
 
 std::vector<FieldForm> DelayForms() {
-  std::vector<FieldForm> s = {Param("disabled", 1)};
-  AddCondition(s, "condition", 2);
-  s.push_back(Param("seconds", 5));
-  AddAction(s, "", 6);
-  s.push_back(Param("waits", 9));
+  std::vector<FieldForm> s = {Param("disabled", delay::kDisabled)};
+  AddCondition(s, "condition", delay::kCondition);
+  s.push_back(Param("seconds", delay::kSeconds));
+  AddAction(s, "", delay::kFlagAction);
+  s.push_back(Param("waits", delay::kWaits));
   return s;
 }
 
 std::vector<FieldForm> MultiTriggerForms() {
-  std::vector<FieldForm> s = {Param("only_on_change", 1)};
-  for (int r = 1; r <= 3; ++r) {
-    std::string rule = "rule" + std::to_string(r) + "_";
-    int first = 2 + 8 * (r - 1);
-    AddCondition(s, rule + "condition", first);
-    s.push_back(Param(rule + "sets_flag", first + 3));
-    AddAction(s, rule, first + 4);
-    s.push_back(Param(rule + "scene", first + 7));
+  std::vector<FieldForm> s = {Param("only_on_change", multi_trigger::kOnlyOnChange)};
+  for (int r = 1; r <= multi_trigger::kRuleCount; ++r) {
+    const std::string prefix = "rule" + std::to_string(r) + "_";
+    const multi_trigger::RuleFields rule = multi_trigger::Rule(r);
+    AddCondition(s, prefix + "condition", rule.condition);
+    s.push_back(Param(prefix + "sets_flag", rule.sets_flag));
+    AddAction(s, prefix, rule.action);
+    s.push_back(Param(prefix + "scene", rule.scene));
   }
   return s;
 }
 
 std::vector<FieldForm> ConversationForms() {
-  std::vector<FieldForm> s = {Param("conversation", 1), Param("show_mode", 2, ValueNames::kShowMode)};
-  AddCondition(s, "show", 3);
-  s.push_back(Param("only_on_change", 7));
-  s.push_back(Param("normal_pointer", 8));
+  std::vector<FieldForm> s = {Param("conversation", conversation::kConversation),
+                              Param("show_mode", conversation::kShowMode, ValueNames::kShowMode)};
+  AddCondition(s, "show", conversation::kShowCondition);
+  s.push_back(Param("only_on_change", conversation::kOnlyOnChange));
+  s.push_back(Param("normal_pointer", conversation::kNormalPointer));
   return s;
 }
 
 std::vector<FieldForm> FlagConjunctionForms() {
-  std::vector<FieldForm> s = {Param("repeatable", 1)};
-  for (int c = 1; c <= 6; ++c) {
-    std::string cond = "condition" + std::to_string(c);
-    int first = 2 + 4 * (c - 1);
-    s.push_back(Param(cond + "_used", first));
-    AddCondition(s, cond, first + 1);
+  std::vector<FieldForm> s = {Param("repeatable", flag_conjunction::kRepeatable)};
+  for (int c = 1; c <= flag_conjunction::kConditionCount; ++c) {
+    const std::string prefix = "condition" + std::to_string(c);
+    const flag_conjunction::ConditionSlot condition = flag_conjunction::Condition(c);
+    s.push_back(Param(prefix + "_used", condition.used));
+    AddCondition(s, prefix, condition.test);
   }
-  s.push_back(Text("flag", 1, true));
-  s.push_back(Text("flag_value", 2, true));
-  s.push_back(Text("flag_mode", 3, true));
+  s.push_back(Text("flag", flag_conjunction::kActionFlag, true));
+  s.push_back(Text("flag_value", flag_conjunction::kActionValue, true));
+  s.push_back(Text("flag_mode", flag_conjunction::kActionMode, true));
   return s;
 }
 
@@ -195,8 +245,12 @@ const std::vector<FieldForm>& RawObjectForms() {
     std::vector<FieldForm> forms = {{"kind", FieldType::kInt16, 0, 2, ValueNames::kKind},
                                     {"left", FieldType::kInt16, 2, 2},
                                     {"top", FieldType::kInt16, 4, 2}};
-    for (int j = 1; j <= 9; ++j) forms.push_back(Text("text" + std::to_string(j), j));
-    for (int j = 1; j <= 33; ++j) forms.push_back(Param("param" + std::to_string(j), j));
+    for (int j = 1; j <= decltype(data::ObjectSlot::Text)::kCount; ++j) {
+      forms.push_back(Text("text" + std::to_string(j), TextField{j}));
+    }
+    for (int j = 1; j <= decltype(data::ObjectSlot::Param)::kCount; ++j) {
+      forms.push_back(Param("param" + std::to_string(j), ParamField{j}));
+    }
     return forms;
   }();
   return kRaw;
