@@ -7,13 +7,13 @@
 #include <fstream>
 #include <memory>
 
-#include "app/player.h"
 #include "app/startup.h"
 #include "data/gen_rec.h"
 #include "data/record_file.h"
 #include "data/scene_rec.h"
 #include "engine/new_game.h"
 #include "engine/scene_loading.h"
+#include "game/player.h"
 #include "ui/runtime.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <ctime>
 #include <thread>
 
-#include "app/player.h"
+#include "game/player.h"
 #include "media/scene_movie.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "app/player.h"
 #include "app/startup.h"
 #include "data/gen_rec.h"
 #include "data/record_file.h"
+#include "game/player.h"
 #include "resident_memory.h"
 #include "ui/runtime.h"
 

@@ -1,10 +1,11 @@
 # One static library per source layer (src/<layer>/), its sources found by
 # glob, so adding a file to a layer needs no change here. Layers depend
 # only downward; pass the lower layers after the name. The layer "game"
-# gathers src/engine, media, game_window, shell and app.
+# gathers src/game (the shared context), engine, media, game_window, shell
+# and app.
 function(qvl_layer name)
   if(name STREQUAL "game")
-    set(folders engine media game_window shell app)
+    set(folders game engine media game_window shell app)
   else()
     set(folders ${name})
   endif()

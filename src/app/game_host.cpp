@@ -4,9 +4,9 @@
 #include <optional>
 #include <system_error>
 
-#include "app/player.h"
 #include "app/script_host.h"
 #include "app/startup.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "platform/text_numbers.h"
 #include "ui/window_runtime.h"

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/player.h"
 #include "app/startup.h"
+#include "game/player.h"
 #include "ui/window_runtime.h"
 
 namespace {

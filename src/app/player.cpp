@@ -1,4 +1,4 @@
-#include "app/player.h"
+#include "game/player.h"
 
 #include "app/player_events.h"
 #include "shell/builtin_skin.h"

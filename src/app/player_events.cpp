@@ -1,8 +1,8 @@
 #include "app/player_events.h"
 
-#include "app/player.h"
 #include "app/startup.h"
 #include "engine/object_data.h"
+#include "game/player.h"
 #include "game_window/game_window.h"
 #include "game_window/play_events.h"
 #include "media/media_events.h"

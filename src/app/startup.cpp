@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/general_settings.h"
-#include "app/player.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/general_settings.h"
+#include "game/player.h"
 #include "media/soundtrack.h"
 #include "platform/text_numbers.h"
 #include "shell/display_services.h"

@@ -1,11 +1,11 @@
 #include "engine/conversations.h"
 
-#include "app/error_report.h"
-#include "app/player.h"
 #include "data/conv_rec.h"
 #include "engine/flags.h"
 #include "engine/notify_log.h"
 #include "engine/records.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/media_kind.h"
 #include "media/scene_movie.h"

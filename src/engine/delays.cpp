@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/error_report.h"
-#include "app/player.h"
 #include "engine/flags.h"
 #include "engine/notify_log.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 
 namespace qvl {

@@ -1,10 +1,10 @@
 #include "engine/flags.h"
 
-#include "app/player.h"
 #include "engine/hidden_objects.h"
 #include "engine/notify_log.h"
 #include "engine/object_data.h"
 #include "engine/scene_loading.h"
+#include "game/player.h"
 #include "shell/map_locations.h"
 
 namespace qvl {

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/general_settings.h"
-#include "app/player.h"
-#include "app/window_layout.h"
 #include "data/item_rec.h"
 #include "data/loc_rec.h"
 #include "engine/flags.h"
 #include "engine/notify_log.h"
 #include "engine/records.h"
 #include "engine/scene_loading.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/general_settings.h"
+#include "game/player.h"
+#include "game/window_layout.h"
 #include "game_window/inventory.h"
 
 namespace qvl {

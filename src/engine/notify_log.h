@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/player.h"
+#include "game/player.h"
 #include "platform/text_numbers.h"
 #include "shell/notify.h"
 

@@ -2,14 +2,14 @@
 
 #include <initializer_list>
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/player.h"
 #include "engine/conversations.h"
 #include "engine/delays.h"
 #include "engine/flags.h"
 #include "engine/hidden_objects.h"
 #include "engine/scene_loading.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"
 #include "shell/map_locations.h"

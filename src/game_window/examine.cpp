@@ -1,9 +1,9 @@
 #include "game_window/examine.h"
 
-#include "app/error_report.h"
-#include "app/player.h"
 #include "engine/flags.h"
 #include "engine/notify_log.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"

@@ -1,15 +1,15 @@
 #include "game_window/game_window.h"
 
-#include "app/error_report.h"
-#include "app/player.h"
 #include "engine/delays.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"
-#include "shell/map_locations.h"
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
 #include "platform/text_numbers.h"
+#include "shell/map_locations.h"
 #include "shell/notify.h"
 
 namespace qvl {

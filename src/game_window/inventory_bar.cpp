@@ -1,8 +1,8 @@
 // The inventory bar at play: taking an item in hand, combining it with
 // another, putting it back, closing the gap a used item leaves, and the
 // pointer and highlight frame over the bar.
-#include "app/player.h"
 #include "engine/notify_log.h"
+#include "game/player.h"
 #include "game_window/game_window.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"

@@ -2,7 +2,7 @@
 // the pointer while the item is in hand and its highlighted pointer.
 #pragma once
 
-#include "app/control_array.h"
+#include "game/control_array.h"
 #include "game_window/mouse_point.h"
 #include "ui/builtin_pictures.h"
 #include "ui/simple_controls.h"

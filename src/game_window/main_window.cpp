@@ -1,6 +1,6 @@
 #include "game_window/main_window.h"
 
-#include "app/window_layout.h"
+#include "game/window_layout.h"
 
 namespace qvl {
 

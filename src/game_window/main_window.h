@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/control_array.h"
+#include "game/control_array.h"
 #include "game_window/mouse_point.h"
 #include "media/movie_control.h"
 #include "ui/animated_picture.h"

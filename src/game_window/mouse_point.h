@@ -3,7 +3,7 @@
 // It is never shown.
 #pragma once
 
-#include "app/control_array.h"
+#include "game/control_array.h"
 #include "platform/picture_files.h"
 #include "ui/animated_picture.h"
 #include "ui/builtin_pictures.h"

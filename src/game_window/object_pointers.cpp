@@ -1,7 +1,7 @@
 #include "game_window/object_pointers.h"
 
-#include "app/player.h"
 #include "engine/conversations.h"
+#include "game/player.h"
 #include "game_window/game_window.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"

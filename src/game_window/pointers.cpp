@@ -1,6 +1,6 @@
 #include "game_window/pointers.h"
 
-#include "app/player.h"
+#include "game/player.h"
 
 namespace qvl {
 

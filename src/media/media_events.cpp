@@ -1,6 +1,6 @@
 #include "media/media_events.h"
 
-#include "app/player.h"
+#include "game/player.h"
 #include "media/movies.h"
 #include "media/scene_movie.h"
 #include "media/soundtrack.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/player.h"
+#include "game/player.h"
 
 namespace qvl {
 

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/player.h"
-#include "media/media_folder.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
+#include "media/media_folder.h"
 #include "media/movie_sizing.h"
 
 namespace qvl {

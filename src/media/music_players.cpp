@@ -3,9 +3,9 @@
 // 600 ms check of Mp3Form's timer.
 #include <cstdlib>
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/player.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "media/media_folder.h"
 #include "media/soundtrack.h"
 #include "platform/sound_font.h"

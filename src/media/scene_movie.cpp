@@ -2,10 +2,10 @@
 // seen by MovieTimer, the settling PostMovieTimer, and Esc.
 #include "media/scene_movie.h"
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/player.h"
 #include "engine/notify_log.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/media_folder.h"
 #include "media/movie_sizing.h"

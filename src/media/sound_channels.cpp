@@ -1,9 +1,9 @@
 #include "media/sound_channels.h"
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/player.h"
 #include "engine/hidden_objects.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "media/media_folder.h"
 #include "platform/text_numbers.h"
 #include "shell/notify.h"

@@ -2,8 +2,8 @@
 // return to the main menu. The MIDI and MP3 players are in music_players.cpp.
 #include "media/soundtrack.h"
 
-#include "app/player.h"
 #include "engine/notify_log.h"
+#include "game/player.h"
 #include "game_window/game_window.h"
 #include "media/media_kind.h"
 #include "media/sound_channels.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/player.h"
+#include "game/player.h"
 #include "platform/image.h"
 #include "platform/text_raster.h"
 #include "ui/embedded_assets.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/app_paths.h"
-#include "app/player.h"
 #include "engine/notify_log.h"
+#include "game/app_paths.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"
 

@@ -1,8 +1,8 @@
 #include "shell/debug_window.h"
 
-#include "app/player.h"
 #include "engine/flags.h"
 #include "engine/scene_loading.h"
+#include "game/player.h"
 #include "game_window/inventory.h"
 #include "platform/text_numbers.h"
 

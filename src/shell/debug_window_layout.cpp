@@ -1,4 +1,4 @@
-#include "app/window_layout.h"
+#include "game/window_layout.h"
 #include "shell/debug_window.h"
 
 namespace qvl {

@@ -1,7 +1,7 @@
 #include "shell/dialog_buttons.h"
 
-#include "app/app_paths.h"
-#include "app/player.h"
+#include "game/app_paths.h"
+#include "game/player.h"
 #include "media/sound_channels.h"
 
 namespace qvl {

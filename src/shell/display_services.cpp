@@ -1,7 +1,7 @@
 #include "shell/display_services.h"
 
-#include "app/error_report.h"
-#include "app/player.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "platform/text_numbers.h"
 #include "shell/quit.h"
 

@@ -1,8 +1,8 @@
 #include "shell/exit_picture.h"
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/player.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "shell/quit.h"
 
 namespace qvl {

@@ -1,9 +1,9 @@
 #include "shell/main_menu.h"
 
-#include "app/general_settings.h"
-#include "app/player.h"
 #include "engine/new_game.h"
 #include "engine/scene_loading.h"
+#include "game/general_settings.h"
+#include "game/player.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"
 #include "media/media_kind.h"

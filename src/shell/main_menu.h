@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/control_array.h"
+#include "game/control_array.h"
 #include "ui/simple_controls.h"
 #include "ui/windows.h"
 

@@ -1,4 +1,4 @@
-#include "app/window_layout.h"
+#include "game/window_layout.h"
 #include "shell/closeup_window.h"
 #include "shell/map_window.h"
 

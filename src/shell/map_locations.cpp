@@ -1,7 +1,7 @@
 #include "shell/map_locations.h"
 
-#include "app/player.h"
 #include "engine/notify_log.h"
+#include "game/player.h"
 
 namespace qvl {
 

@@ -3,11 +3,11 @@
 // a travel sound or a travel movie on the way.
 #include <algorithm>
 
-#include "app/error_report.h"
-#include "app/player.h"
 #include "engine/flags.h"
 #include "engine/notify_log.h"
 #include "engine/scene_loading.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/media_kind.h"
 #include "media/sound_channels.h"

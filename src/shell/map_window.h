@@ -2,7 +2,7 @@
 // location markers, their highlights, and the close and cancel buttons.
 #pragma once
 
-#include "app/control_array.h"
+#include "game/control_array.h"
 #include "ui/animated_picture.h"
 #include "ui/builtin_pictures.h"
 #include "ui/simple_controls.h"

@@ -1,7 +1,7 @@
 #include "shell/notify.h"
 
-#include "app/error_report.h"
-#include "app/player.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "platform/cp1252.h"
 #include "platform/text_numbers.h"

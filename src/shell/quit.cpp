@@ -1,6 +1,6 @@
 #include "shell/quit.h"
 
-#include "app/player.h"
+#include "game/player.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
 #include "shell/display_services.h"

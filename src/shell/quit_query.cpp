@@ -1,8 +1,8 @@
 #include "shell/quit_query.h"
 
-#include "app/player.h"
 #include "engine/delays.h"
 #include "engine/flags.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/soundtrack.h"
 #include "shell/dialog_buttons.h"

@@ -1,4 +1,4 @@
-#include "app/window_layout.h"
+#include "game/window_layout.h"
 #include "shell/quit_windows.h"
 
 namespace qvl {

@@ -1,13 +1,13 @@
 #include "shell/save_load_dialogs.h"
 
-#include "app/error_report.h"
-#include "app/player.h"
-#include "app/saved_game.h"
+#include "game/error_report.h"
+#include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
 #include "platform/text_numbers.h"
 #include "shell/dialog_buttons.h"
+#include "shell/saved_game.h"
 
 namespace qvl {
 

@@ -1,4 +1,4 @@
-#include "app/window_layout.h"
+#include "game/window_layout.h"
 #include "shell/load_game_window.h"
 #include "shell/save_game_window.h"
 

@@ -1,7 +1,7 @@
 #include "shell/skin.h"
 
-#include "app/app_paths.h"
-#include "app/player.h"
+#include "game/app_paths.h"
+#include "game/player.h"
 #include "platform/text_numbers.h"
 
 namespace qvl {

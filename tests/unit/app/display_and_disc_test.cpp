@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "app/app_paths.h"
+#include "game/app_paths.h"
 #include "player_test_support.h"
 #include "shell/display_services.h"
 #include "shell/quit.h"

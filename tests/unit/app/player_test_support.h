@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "app/player.h"
 #include "app/startup.h"
 #include "data/gen_rec.h"
+#include "game/player.h"
 #include "platform/drives.h"
 #include "ui/runtime.h"
 

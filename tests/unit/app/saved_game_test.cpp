@@ -6,11 +6,11 @@
 
 #include <random>
 
-#include "app/saved_game.h"
 #include "engine/delays.h"
 #include "engine/new_game.h"
-#include "player_test_support.h"
 #include "platform/clocks.h"
+#include "player_test_support.h"
+#include "shell/saved_game.h"
 
 namespace qvl::testing {
 namespace {

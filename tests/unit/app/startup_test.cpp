@@ -4,7 +4,7 @@
 // name and the intro movie check.
 #include <gtest/gtest.h>
 
-#include "app/general_settings.h"
+#include "game/general_settings.h"
 #include "player_test_support.h"
 
 namespace qvl::testing {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/player.h"
+#include "game/player.h"
 #include "ui/runtime.h"
 
 namespace qvl::testing {

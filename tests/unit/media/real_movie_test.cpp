@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "../platform/media_test_support.h"
-#include "app/player.h"
+#include "game/player.h"
 #include "media/scene_movie.h"
 #include "platform/media_backends.h"
 #include "platform/runtime_error.h"

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "../platform/media_test_support.h"
-#include "app/player.h"
+#include "game/player.h"
 #include "media/soundtrack.h"
 #include "platform/media_backends.h"
 #include "platform/runtime_error.h"

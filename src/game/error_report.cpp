@@ -1,6 +1,6 @@
-#include "app/error_report.h"
+#include "game/error_report.h"
 
-#include "app/player.h"
+#include "game/player.h"
 #include "platform/text_numbers.h"
 
 namespace qvl {

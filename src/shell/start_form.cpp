@@ -1,6 +1,6 @@
-#include "app/start_form.h"
+#include "shell/start_form.h"
 
-#include "app/window_layout.h"
+#include "game/window_layout.h"
 
 namespace qvl {
 

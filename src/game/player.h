@@ -8,15 +8,14 @@
 #include <memory>
 #include <string>
 
-#include "app/data_files.h"
-#include "app/gen_settings.h"
-#include "app/player_windows.h"
-#include "app/saved_game.h"
-#include "app/startup_state.h"
 #include "engine/conversations.h"
 #include "engine/delays.h"
 #include "engine/game_state.h"
 #include "engine/scene_state.h"
+#include "game/data_files.h"
+#include "game/gen_settings.h"
+#include "game/player_windows.h"
+#include "game/startup_state.h"
 #include "game_window/inventory.h"
 #include "media/media_set.h"
 #include "media/movie_state.h"
@@ -26,6 +25,7 @@
 #include "platform/media_trace.h"
 #include "platform/paths.h"
 #include "shell/map_locations.h"
+#include "shell/saved_game.h"
 #include "ui/builtin_pictures.h"
 #include "ui/runtime.h"
 

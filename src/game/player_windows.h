@@ -3,7 +3,6 @@
 // game asks.
 #pragma once
 
-#include "app/start_form.h"
 #include "game_window/item_images.h"
 #include "game_window/main_window.h"
 #include "game_window/mouse_point.h"
@@ -16,6 +15,7 @@
 #include "shell/notify_window.h"
 #include "shell/quit_windows.h"
 #include "shell/save_game_window.h"
+#include "shell/start_form.h"
 
 namespace qvl {
 

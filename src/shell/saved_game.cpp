@@ -1,16 +1,16 @@
-#include "app/saved_game.h"
+#include "shell/saved_game.h"
 
 #include <cstdio>
 
-#include "app/app_paths.h"
-#include "app/error_report.h"
-#include "app/general_settings.h"
-#include "app/player.h"
 #include "engine/delays.h"
 #include "engine/flags.h"
 #include "engine/new_game.h"
 #include "engine/notify_log.h"
 #include "engine/scene_loading.h"
+#include "game/app_paths.h"
+#include "game/error_report.h"
+#include "game/general_settings.h"
+#include "game/player.h"
 #include "game_window/inventory.h"
 #include "media/soundtrack.h"
 #include "shell/display_services.h"

@@ -1,9 +1,9 @@
-#include "app/app_paths.h"
+#include "game/app_paths.h"
 
 #include <cstdlib>
 #include <system_error>
 
-#include "app/player.h"
+#include "game/player.h"
 #include "platform/picture_files.h"
 #include "shell/display_services.h"
 
