@@ -9,6 +9,7 @@
 #include "game/player.h"
 #include "media/media_kind.h"
 #include "media/movies.h"
+#include "platform/cp1252.h"
 #include "platform/text_numbers.h"
 #include "shell/quit.h"
 #include "shell/skin.h"
@@ -59,6 +60,8 @@ void ApplyGlobals(Player& p, const data::GenRec& gen) {
   g.MenuMusic = Sound(gen.MenuMusic, gen.MenuMusicVol, 0);
   g.HoverSound = Sound(gen.HoverSound, gen.HoverSoundVol, gen.HoverSoundPan);
   g.GameTitle = gen.GameTitle.Trimmed();
+  // The desktop names the window after the game.
+  p.runtime().SetTitle(g.GameTitle.empty() ? std::string("Quorvel Player") : Cp1252ToUtf8(g.GameTitle));
   g.ExitPictureOn = gen.ExitPictureOn == 1;
   g.ExitPicture = gen.ExitPicture.Trimmed();
   g.BuildDebug = gen.BuildDebug;

@@ -50,12 +50,20 @@ void MainLoad(Player& p) {
   p.loop().DoEvents();
 }
 
-void ShowHidingWindows(Player& p, bool minimised) {
+// The resize rule: minimised, the start and intro windows are hidden; in
+// any other state they are shown, not modally. Our windows share one
+// screen, so showing them must not bury the game: one that was showing
+// comes back where it lay, one that was not lies behind every window.
+void MainResize(Player& p, InputKind event) {
   for (ui::Window* window : {&p.windows.start.window, &p.windows.intro.window}) {
-    if (minimised) {
-      window->Hide();
-    } else if (window->loaded()) {
-      window->Show();
+    if (event == InputKind::kWindowMinimised) {
+      window->HideWhileMinimised();
+    } else if (!window->loaded() || window->visible()) {
+      continue;
+    } else if (window->hidden_while_minimised()) {
+      window->ShowInPlace();
+    } else {
+      window->ShowBehind();
     }
   }
 }
@@ -164,7 +172,11 @@ void WireMainWindow(Player& p) {
     StopAllTimers(p);
     if (!p.loop().Ended()) p.loop().DoEvents();
   };
-  p.runtime().on_minimise = [&p](bool minimised) { ShowHidingWindows(p, minimised); };
+  p.runtime().on_window_event = [&p](InputKind event) {
+    // Losing or gaining the keyboard focus changes nothing in the game.
+    if (event == InputKind::kWindowFocusLost || event == InputKind::kWindowFocusGained) return;
+    MainResize(p, event);
+  };
   m.window.on_key_down = [&p](ui::KeyArgs& args) { MainKeyDown(p, args); };
   m.window.on_key_press = [](int& character) { character = 0; };
 

@@ -71,9 +71,9 @@ void IntroMovieTimerTick(Player& p) {
   }
 }
 
-void IntroKeyDown(Player& p, ui::KeyArgs& args) {
-  if (args.key != keys::kEscape) return;
-  args.key = 0;
+// Esc or the Skip button in the intro window: the intro stops and its
+// window closes 2 s later.
+void SkipIntro(Player& p) {
   IntroWindow& w = p.windows.intro;
   ShowPointer(p, pointer::kNormal);
   p.movies.IntroPlaying = false;
@@ -81,6 +81,12 @@ void IntroKeyDown(Player& p, ui::KeyArgs& args) {
   w.UserIntro.Stop();
   Yield(p);
   w.UserIntroTimer.SetTimerEnabled(true);
+}
+
+void IntroKeyDown(Player& p, ui::KeyArgs& args) {
+  if (args.key != keys::kEscape) return;
+  args.key = 0;
+  SkipIntro(p);
 }
 
 // UserIntroTimer: the intro window closes and PlayIntroAVI returns.
@@ -215,6 +221,7 @@ void WireMovieWindows(Player& p) {
   w.MovieTimer.on_tick = [&p] { IntroMovieTimerTick(p); };
   w.UserIntroTimer.on_tick = [&p] { UserIntroTimerTick(p); };
   w.window.on_key_down = [&p](ui::KeyArgs& args) { IntroKeyDown(p, args); };
+  w.Command1.on_click = [&p](const ui::MouseArgs&) { SkipIntro(p); };
 }
 
 }  // namespace qvl

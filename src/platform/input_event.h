@@ -13,9 +13,21 @@ enum class InputKind {
   kKeyDown,     // a key went down: `key` holds its key code
   kText,        // a character was typed: `text` holds it (UTF-8)
   kQuit,        // the window was closed
-  kWindowShown, // the window came back from being minimised
+  // What the desktop did to the window: these reach the game window's
+  // resize and focus rules, not the controls.
   kWindowMinimised,
+  kWindowRestored,   // back from minimised or maximised to its normal size
+  kWindowMaximised,
+  kWindowFocusLost,
+  kWindowFocusGained,
 };
+
+// Whether the event is one of the desktop's window events above.
+constexpr bool IsWindowEvent(InputKind kind) {
+  return kind == InputKind::kWindowMinimised || kind == InputKind::kWindowRestored ||
+         kind == InputKind::kWindowMaximised || kind == InputKind::kWindowFocusLost ||
+         kind == InputKind::kWindowFocusGained;
+}
 
 enum class MouseButton { kNone, kLeft, kRight, kMiddle };
 
@@ -29,6 +41,8 @@ constexpr int kShift = 16;
 constexpr int kControl = 17;
 constexpr int kEscape = 27;
 constexpr int kSpace = 32;
+constexpr int kEnd = 35;
+constexpr int kHome = 36;
 constexpr int kLeft = 37;
 constexpr int kUp = 38;
 constexpr int kRight = 39;

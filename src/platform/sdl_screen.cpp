@@ -197,7 +197,16 @@ struct SdlScreen::Impl {
             event.kind = InputKind::kWindowMinimised;
             return event;
           case SDL_WINDOWEVENT_RESTORED:
-            event.kind = InputKind::kWindowShown;
+            event.kind = InputKind::kWindowRestored;
+            return event;
+          case SDL_WINDOWEVENT_MAXIMIZED:
+            event.kind = InputKind::kWindowMaximised;
+            return event;
+          case SDL_WINDOWEVENT_FOCUS_LOST:
+            event.kind = InputKind::kWindowFocusLost;
+            return event;
+          case SDL_WINDOWEVENT_FOCUS_GAINED:
+            event.kind = InputKind::kWindowFocusGained;
             return event;
           case SDL_WINDOWEVENT_EXPOSED:
           case SDL_WINDOWEVENT_SIZE_CHANGED:

@@ -55,11 +55,52 @@ std::optional<int> KeyCodeOfName(std::string_view name) {
   if (EqualsNoCase(name, "Tab")) return keys::kTab;
   if (EqualsNoCase(name, "Backspace")) return keys::kBackspace;
   if (EqualsNoCase(name, "Space")) return keys::kSpace;
+  if (EqualsNoCase(name, "Delete") || EqualsNoCase(name, "Del")) return keys::kDelete;
+  if (EqualsNoCase(name, "Left")) return keys::kLeft;
+  if (EqualsNoCase(name, "Right")) return keys::kRight;
+  if (EqualsNoCase(name, "Up")) return keys::kUp;
+  if (EqualsNoCase(name, "Down")) return keys::kDown;
+  if (EqualsNoCase(name, "Home")) return keys::kHome;
+  if (EqualsNoCase(name, "End")) return keys::kEnd;
   if (name.size() >= 2 && (name[0] == 'F' || name[0] == 'f')) {
     int n = 0;
     auto [end, error] = std::from_chars(name.data() + 1, name.data() + name.size(), n);
     if (error == std::errc() && end == name.data() + name.size() && n >= 1 && n <= 12) return keys::kF1 + n - 1;
   }
+  return std::nullopt;
+}
+
+std::optional<KeyChord> KeyChordOfName(std::string_view name) {
+  KeyChord chord;
+  for (;;) {
+    const size_t plus = name.find('+');
+    if (plus == std::string_view::npos || plus + 1 == name.size()) break;
+    const std::string_view modifier = name.substr(0, plus);
+    if (EqualsNoCase(modifier, "Shift")) {
+      chord.shift = true;
+    } else if (EqualsNoCase(modifier, "Ctrl") || EqualsNoCase(modifier, "Control")) {
+      chord.control = true;
+    } else {
+      return std::nullopt;
+    }
+    name = name.substr(plus + 1);
+  }
+  auto code = KeyCodeOfName(name);
+  if (!code) return std::nullopt;
+  chord.code = *code;
+  return chord;
+}
+
+std::optional<int> WindowEventOfName(std::string_view name) {
+  if (EqualsNoCase(name, "minimize") || EqualsNoCase(name, "minimise")) {
+    return static_cast<int>(InputKind::kWindowMinimised);
+  }
+  if (EqualsNoCase(name, "restore")) return static_cast<int>(InputKind::kWindowRestored);
+  if (EqualsNoCase(name, "maximize") || EqualsNoCase(name, "maximise")) {
+    return static_cast<int>(InputKind::kWindowMaximised);
+  }
+  if (EqualsNoCase(name, "focus-lost")) return static_cast<int>(InputKind::kWindowFocusLost);
+  if (EqualsNoCase(name, "focus-gained")) return static_cast<int>(InputKind::kWindowFocusGained);
   return std::nullopt;
 }
 
@@ -90,7 +131,13 @@ void Check(const ScriptCommand& c) {
       fail(name + " takes a target or a point X Y");
     }
   } else if (name == "key") {
-    if (n != 1 || !KeyCodeOfName(c.args[0])) fail("key takes a key name such as Escape, F1, Enter or A");
+    if (n != 1 || !KeyChordOfName(c.args[0])) {
+      fail("key takes a key name such as Escape, F1, Enter, A, Shift+Tab or Ctrl+C");
+    }
+  } else if (name == "window") {
+    if (n != 1 || !WindowEventOfName(c.args[0])) {
+      fail("window takes minimize, restore, maximize, focus-lost or focus-gained");
+    }
   } else if (name == "type") {
     if (n != 1) fail("type takes one text (quote it when it has blanks)");
   } else if (name == "fill" || name == "choose") {

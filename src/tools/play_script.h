@@ -35,8 +35,22 @@ std::vector<std::string> SplitScriptLine(std::string_view line, int line_number)
 std::vector<ScriptCommand> ParseScript(std::string_view text);
 
 // The key code of a key name (`Escape`, `F1` … `F12`, `Enter`, `Tab`,
-// `Backspace`, `Space`, a letter or a digit), letter case ignored.
+// `Backspace`, `Space`, `Delete`, `Left`, `Right`, `Up`, `Down`, `Home`,
+// `End`, a letter or a digit), letter case ignored.
 std::optional<int> KeyCodeOfName(std::string_view name);
+
+// A key with the modifiers held with it: `Shift+Tab`, `Ctrl+A`.
+struct KeyChord {
+  int code = 0;
+  bool shift = false;
+  bool control = false;
+};
+std::optional<KeyChord> KeyChordOfName(std::string_view name);
+
+// The desktop's window event of a name: `minimize`, `restore`, `maximize`,
+// `focus-lost`, `focus-gained` (British spellings too); the value is an
+// InputKind.
+std::optional<int> WindowEventOfName(std::string_view name);
 
 // A whole number of milliseconds, or nothing when the text is not one.
 std::optional<long long> ParseMs(std::string_view text);

@@ -335,11 +335,12 @@ class Runner : public ui::IdleSource {
     MouseAt(InputKind::kMouseUp, point.first, point.second, button);
   }
 
-  void KeyDown(int code, bool shift) {
+  void KeyDown(int code, bool shift, bool control = false) {
     InputEvent event;
     event.kind = InputKind::kKeyDown;
     event.key = code;
     event.shift = shift;
+    event.control = control;
     Push(std::move(event));
   }
 
@@ -392,6 +393,10 @@ class Runner : public ui::IdleSource {
       Target target = Resolve(args[0], true);
       if (target.control == nullptr) BadInput("tooltip takes a control, not a window");
       return target.control->tooltip_text().empty() ? "-" : Cp1252ToUtf8(target.control->tooltip_text());
+    }
+    if (name == "title") {
+      if (!args.empty()) BadInput("title takes nothing");
+      return rt().title();
     }
     if (name == "window") {
       if (args.size() != 1) BadInput("window takes one window name");
@@ -487,10 +492,22 @@ class Runner : public ui::IdleSource {
       return true;
     }
     if (name == "key") {
-      const int code = *KeyCodeOfName(c.args[0]);
-      KeyDown(code, false);
-      if (std::isalnum(code)) TypeText(std::string(1, static_cast<char>(std::tolower(code))));
-      if (code == keys::kSpace) TypeText(" ");
+      const KeyChord chord = *KeyChordOfName(c.args[0]);
+      const int code = chord.code;
+      KeyDown(code, chord.shift, chord.control);
+      // A key held with Ctrl types no character.
+      const bool letter_or_digit = (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9');
+      if (!chord.control && letter_or_digit) {
+        const char typed = static_cast<char>(chord.shift ? code : std::tolower(code));
+        TypeText(std::string(1, typed));
+      }
+      if (!chord.control && code == keys::kSpace) TypeText(" ");
+      return true;
+    }
+    if (name == "window") {
+      InputEvent event;
+      event.kind = static_cast<InputKind>(*WindowEventOfName(c.args[0]));
+      Push(std::move(event));
       return true;
     }
     if (name == "type") {

@@ -39,12 +39,14 @@ Runtime::Runtime(std::unique_ptr<Clock> clock, VirtualClock* virtual_clock, std:
       case InputKind::kQuit:
         if (on_quit) on_quit();
         break;
-      case InputKind::kWindowMinimised:
-      case InputKind::kWindowShown:
-        if (on_minimise) on_minimise(event.kind == InputKind::kWindowMinimised);
-        break;
       default:
-        windows_.HandleInput(event);
+        if (IsWindowEvent(event.kind)) {
+          // Whatever the desktop did, the whole screen is shown afresh.
+          if (event.kind != InputKind::kWindowMinimised) windows_.MarkChanged();
+          if (on_window_event) on_window_event(event.kind);
+        } else {
+          windows_.HandleInput(event);
+        }
     }
   });
   if (screen_) loop_.SetBeforeSleep([this] { PresentIfChanged(); });
@@ -56,6 +58,11 @@ void Runtime::SetPointer(const PointerPicture& pointer) {
   if (pointer.picture == pointer_.picture && pointer.hot_x == pointer_.hot_x && pointer.hot_y == pointer_.hot_y) return;
   pointer_ = pointer;
   pointer_changed_ = true;
+}
+
+void Runtime::SetTitle(const std::string& title) {
+  title_ = title;
+  if (screen_) screen_->SetTitle(title);
 }
 
 void Runtime::DrawScreen(Image& screen) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/clock.h"
 #include "platform/clocks.h"
@@ -71,8 +72,13 @@ class Runtime {
 
   // The person closed the real window (the game ends itself then).
   std::function<void()> on_quit;
-  // The real window was minimised (true) or came back (false).
-  std::function<void(bool minimised)> on_minimise;
+  // The desktop minimised, restored or maximised the window, or it lost or
+  // gained the keyboard focus (one of the window kinds of InputKind).
+  std::function<void(InputKind)> on_window_event;
+
+  // The title of the real window (UTF-8); kept headless too, for scripts.
+  const std::string& title() const { return title_; }
+  void SetTitle(const std::string& title);
 
   // The screen as it looks now, painted from the windows.
   void DrawScreen(Image& screen);
@@ -95,6 +101,7 @@ class Runtime {
   Scheduler scheduler_;
   EventLoop loop_;
   Windows windows_;
+  std::string title_ = "Quorvel Player";
   PointerPicture pointer_;
   bool pointer_changed_ = false;
   std::unique_ptr<Renderer> renderer_;

@@ -25,6 +25,7 @@ void Window::Unload() {
 
 void Window::Show() {
   Load();
+  hidden_while_minimised_ = false;
   const bool was_visible = visible_;
   visible_ = true;
   windows_.BringToFront(*this);
@@ -33,10 +34,40 @@ void Window::Show() {
 }
 
 void Window::Hide() {
-  if (!visible_) return;
+  if (!visible_) {
+    // Hidden for good now: it will not come back when the desktop restores
+    // the game.
+    if (hidden_while_minimised_) {
+      hidden_while_minimised_ = false;
+      if (windows_.active() == this) windows_.ActivateFrontmost();
+    }
+    return;
+  }
   visible_ = false;
   windows_.MarkChanged();
   if (windows_.active() == this) windows_.ActivateFrontmost();
+}
+
+void Window::HideWhileMinimised() {
+  if (!visible_) return;
+  visible_ = false;
+  hidden_while_minimised_ = true;
+  windows_.MarkChanged();
+}
+
+void Window::ShowInPlace() {
+  Load();
+  hidden_while_minimised_ = false;
+  if (visible_) return;
+  visible_ = true;
+  windows_.MarkChanged();
+  if (windows_.active() == nullptr) windows_.Activate(*this);
+}
+
+void Window::ShowBehind() {
+  Load();
+  windows_.SendToBack(*this);
+  ShowInPlace();
 }
 
 void Window::ShowModal() {

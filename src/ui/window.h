@@ -37,6 +37,15 @@ class Window {
   // Shows the window in front and makes it the active window.
   void Show();
   void Hide();
+  // Hides the window for as long as the desktop keeps the game minimised:
+  // it stays the active window if it was, so no other window is activated.
+  void HideWhileMinimised();
+  bool hidden_while_minimised() const { return hidden_while_minimised_; }
+  // Shows the window where it lies in the z-order, without raising or
+  // activating it: a window that comes back after the desktop hid it.
+  void ShowInPlace();
+  // Shows the window behind every other window, without activating it.
+  void ShowBehind();
   // Shows the window in front and returns when it is hidden again; input
   // reaches only this window meanwhile.
   void ShowModal();
@@ -116,6 +125,7 @@ class Window {
   std::string caption_;
   bool loaded_ = false;
   bool visible_ = false;
+  bool hidden_while_minimised_ = false;
   int modal_depth_ = 0;
   bool always_on_top_ = false;
   Rect bounds_{0, 0, 800, 600};

@@ -78,6 +78,13 @@ void Windows::BringToFront(Window& window) {
   MarkChanged();
 }
 
+void Windows::SendToBack(Window& window) {
+  auto it = std::find(order_.begin(), order_.end(), &window);
+  if (it != order_.end()) order_.erase(it);
+  order_.insert(order_.begin(), &window);
+  MarkChanged();
+}
+
 void Windows::Activate(Window& window) {
   if (!window.visible()) return;
   if (active_ == &window) return;

@@ -43,6 +43,8 @@ class Windows {
   std::vector<Window*> BackToFront() const;
   // Puts a window in front of the others of its layer.
   void BringToFront(Window& window);
+  // Puts a window behind the others of its layer.
+  void SendToBack(Window& window);
 
   Window* active() const { return active_; }
   // Makes a shown window the active one, raising its activate event when
