@@ -10,6 +10,7 @@
 #include "platform/picture_files.h"
 #include "platform/runtime_error.h"
 #include "platform/text_numbers.h"
+#include "ui/animated_picture.h"
 #include "ui/blit.h"
 #include "ui/list_box.h"
 #include "ui/simple_controls.h"
@@ -397,6 +398,23 @@ class Runner : public ui::IdleSource {
     if (name == "title") {
       if (!args.empty()) BadInput("title takes nothing");
       return rt().title();
+    }
+    if (name == "place") {
+      // "left top width height": a window on the screen, a control in its
+      // container.
+      if (args.size() != 1) BadInput("place takes one target");
+      Target target = Resolve(args[0], true);
+      const ui::Rect r = target.control != nullptr ? target.control->bounds() : target.window->bounds();
+      return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.width) + " " +
+             std::to_string(r.height);
+    }
+    if (name == "frame") {
+      // The frame an animated picture shows, 0 being the first.
+      if (args.size() != 1) BadInput("frame takes one target");
+      Target target = Resolve(args[0], false);
+      auto* animation = dynamic_cast<ui::AnimatedPicture*>(target.control);
+      if (animation == nullptr) BadInput(args[0] + " is not an animated picture");
+      return std::to_string(animation->current_frame());
     }
     if (name == "window") {
       if (args.size() != 1) BadInput("window takes one window name");
