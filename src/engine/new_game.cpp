@@ -75,7 +75,9 @@ void SetUpMarker(Player& p, int16_t n, const data::LocRec& rec) {
 
 void RestoreOptionalControls(Player& p) {
   MainWindow& m = p.windows.main;
-  RestoreFromTag(m.InvBar, m.InvBar);
+  // Every game has its inventory bar (the credits hide it); the bar's tag
+  // tells only whether the game offers the examine button beside it.
+  m.InvBar.Show();
   RestoreFromTag(m.ExamineItem, m.InvBar);
   RestoreFromTag(m.SaveGameButtn, m.SaveGameButtn);
   RestoreFromTag(m.SmallScore, m.SmallScore);

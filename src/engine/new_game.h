@@ -16,8 +16,9 @@ void NewGameLocations(Player& p);
 // Puts the items marked to be held at the start into the inventory.
 void GiveStartingItems(Player& p);
 
-// Shows or hides the bar, examine and save buttons and the score panel as
-// the skin settings left them in their tags (a new or restored game).
+// Shows the inventory bar, and shows or hides the examine and save buttons
+// and the score panels as the skin settings left them in their tags (a new
+// or restored game).
 void RestoreOptionalControls(Player& p);
 
 // A game built with build debugging logs from its first scene on: the

@@ -46,6 +46,13 @@ void ShowByValue(ui::Control& control, int16_t value) {
   if (value == 0) control.Hide();
 }
 
+// Shows or hides a control and records which in its tag, for a new or
+// restored game to read back.
+void ShowWithTag(ui::Control& control, bool shown) {
+  control.SetVisible(shown);
+  control.SetTag(shown ? "True" : "False");
+}
+
 void ApplySaveLoadOn(Player& p, const data::GenRec& gen) {
   if (gen.SaveLoadOn != 0) return;
   p.windows.main_menu.Buttn(3).Hide();
@@ -93,8 +100,7 @@ void ApplySkin(Player& p, const data::GenRec& gen) {
     }
   }
   main.MainMenuButtn.SetVisible(gen.MainMenuButtonOn != 0);
-  main.SaveGameButtn.SetVisible(gen.SaveButtonOn != 0);
-  main.SaveGameButtn.SetTag(gen.SaveButtonOn != 0 ? "True" : "False");
+  ShowWithTag(main.SaveGameButtn, gen.SaveButtonOn != 0);
   if (custom) {
     if (gen.MainMenuButtonImageOn != 0) LoadCustomButton(p, gen.Skin6, main.MMB_Resource);
     if (gen.SaveButtonImageOn != 0) LoadCustomButton(p, gen.Skin7, main.SGB_Resource);
@@ -109,17 +115,18 @@ void ApplySkin(Player& p, const data::GenRec& gen) {
   ApplySaveLoadOn(p, gen);
   main.InvBar.SetTag(gen.ExamineOn != 0 ? "True" : "False");
   main.ExamineItem.SetVisible(gen.ExamineOn != 0);
-  if (gen.ScoreOn != 0) {
+  // The panels' tags bring the chosen panel back for every new or restored
+  // game, after the credits have hidden both.
+  const bool score = gen.ScoreOn != 0;
+  if (score) {
     p.game.ScoreFlag = gen.ScoreFlag;
     main.MaxScore_Large.SetCaption(Num(gen.MaxScore));
     main.MaxScore_Small.SetCaption(Num(gen.MaxScore));
-    main.LargeScore.SetVisible(gen.LargeScore != 0);
-    main.SmallScore.SetVisible(gen.LargeScore == 0);
   } else {
     p.game.ScoreFlag = -1;
-    main.LargeScore.Hide();
-    main.SmallScore.Hide();
   }
+  ShowWithTag(main.LargeScore, score && gen.LargeScore != 0);
+  ShowWithTag(main.SmallScore, score && gen.LargeScore == 0);
 }
 
 void ApplyPointerFiles(Player& p, const data::GenRec& gen) {
