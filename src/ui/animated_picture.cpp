@@ -45,9 +45,13 @@ void AnimatedPicture::ShowPicture(PictureRef picture) {
 }
 
 void AnimatedPicture::Start() {
-  if (FrameCount() <= 1) return;
+  // Starting an animation that plays changes nothing: the frame on screen
+  // keeps the rest of its delay and the way it was going.
+  if (FrameCount() <= 1 || playing_) return;
   playing_ = true;
-  returning_ = direction_ == PlayDirection::kForwardsAndBack && frame_ == FrameCount() - 1;
+  // At either end the way on is clear; between them it goes on as before.
+  if (frame_ == FrameCount() - 1) returning_ = true;
+  if (frame_ == 0) returning_ = false;
   ScheduleNextFrame();
 }
 

@@ -44,7 +44,8 @@ class AnimatedPicture : public Control {
   void SetPicture(PictureRef picture);
   void ClearPicture() { SetPicture(nullptr); }
 
-  // Plays from the current frame in the current direction.
+  // Plays from the current frame in the current direction; one that plays
+  // already goes on as it was.
   void Start();
   // Stops where it is.
   void Stop();
