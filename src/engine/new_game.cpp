@@ -84,12 +84,15 @@ void RestoreOptionalControls(Player& p) {
   RestoreFromTag(m.LargeScore, m.LargeScore);
 }
 
-void StartBuildDebugging(Player& p) {
+void ReopenNotifyLog(Player& p) {
+  if (p.game.DebugButtonEnabled != 1) return;
   NotifyWindow& notify = p.windows.notify;
   notify.List1.Clear();
-  const MainWindow& m = p.windows.main;
-  notify.window.Move(m.window.left() + m.window.width(), m.window.top());
+  // The game window fills the screen: the log opens where loading puts it,
+  // on the screen over the top of the game window, clear of its debug
+  // button, and stays in front of it.
   notify.window.Show();
+  SetTopMost(notify.window, true);
   p.game.NotifyLogOn = true;
   DebugLine(p, "BUILD DEBUGGING IS ENABLED!");
 }
@@ -150,7 +153,7 @@ void StartNewGame(Player& p) {
       m.invitem(k).Show();
     }
     p.startup.StartingNewGame = false;
-    if (p.gen.BuildDebug == 1) StartBuildDebugging(p);
+    ReopenNotifyLog(p);
     m.window.Show();
     p.loop().DoEvents();
     LoadScene(p, 1);

@@ -21,8 +21,10 @@ void GiveStartingItems(Player& p);
 // or restored game).
 void RestoreOptionalControls(Player& p);
 
-// A game built with build debugging logs from its first scene on: the
-// notify window, emptied, beside the game window, and the log switched on.
-void StartBuildDebugging(Player& p);
+// With the debug button enabled (a game built for debugging, or DEBUG typed
+// in an earlier game) a new or restored game logs from its first scene on:
+// the notify window, emptied, in front of the game window, and the log
+// switched on.
+void ReopenNotifyLog(Player& p);
 
 }  // namespace qvl

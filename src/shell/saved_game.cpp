@@ -221,7 +221,7 @@ void RestoreGame(Player& p) {
   if (p.game.ScoreFlag > 0) ShowScore(p);
   RestoreMapMarkers(p);
   RestoreInventory(p);
-  if (p.gen.BuildDebug == 1) StartBuildDebugging(p);
+  ReopenNotifyLog(p);
   m.window.Show();
   p.game.RestoringGame = true;
   p.game.CurrentScene = 0;
