@@ -54,6 +54,13 @@ void NotifyLoad(Player& p) {
   p.game.BuildDebugOn = false;
 }
 
+// An unloaded window forgets its place and size: loaded again, it starts
+// from its design ones, its full height among them.
+void NotifyUnload(Player& p) {
+  const ui::Rect& r = NotifyWindow::kDesignPlace;
+  p.windows.notify.window.Move(r.left, r.top, r.width, r.height);
+}
+
 // The screen shows the wait pointer: the log window gives the normal one.
 void NotifyMouseMove(Player& p) {
   if (WaitPointerShows(p)) ShowPointer(p, pointer::kNormal);
@@ -98,6 +105,7 @@ void SwitchOnBuildDebugging(Player& p) {
 void WireNotifyWindow(Player& p) {
   NotifyWindow& w = p.windows.notify;
   w.window.on_load = [&p] { NotifyLoad(p); };
+  w.window.on_unload = [&p] { NotifyUnload(p); };
   w.CompExp.on_click = [&p](const ui::MouseArgs&) { CompExpClick(p); };
   w.cc.on_click = [&p](const ui::MouseArgs&) { CopyClick(p); };
   w.ClC.on_click = [&p](const ui::MouseArgs&) { EmptyClick(p); };

@@ -14,6 +14,8 @@ class NotifyWindow {
 
   // The height that shows only the button row (675 twips, 45 pixels).
   static constexpr int kShrunkHeight = 45;
+  // Where the window lies and how large it is when it loads.
+  static constexpr ui::Rect kDesignPlace{440, 0, 360, 296};
 
   ui::Window& window;
   ui::Button& cc;       // "Copy to Clipboard"

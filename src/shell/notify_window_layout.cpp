@@ -10,7 +10,8 @@ NotifyWindow::NotifyWindow(ui::Windows& windows)
       CompExp(AddButton(window, "CompExp", "Expand Window", {242, 4, 110, 22})),
       List1(Place(window.Add<ui::ListBox>("List1"), {4, 30, 352, 260})) {
   window.SetCaption("Notify Window (Debug)");
-  window.Move(440, 0, 360, 296);
+  const ui::Rect& r = kDesignPlace;
+  window.Move(r.left, r.top, r.width, r.height);
 }
 
 }  // namespace qvl
