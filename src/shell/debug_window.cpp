@@ -1,17 +1,27 @@
 #include "shell/debug_window.h"
 
+#include <limits>
+
 #include "engine/flags.h"
 #include "engine/scene_loading.h"
 #include "game/player.h"
 #include "game_window/inventory.h"
+#include "platform/runtime_error.h"
 #include "platform/text_numbers.h"
 
 namespace qvl {
 
 namespace {
 
-// The number typed in a box, rounded to a whole number.
-double Entered(const ui::TextBox& box) { return RoundHalfEven(Val(box.text())); }
+// The number typed in a box, rounded to a whole number. A number too large
+// for any number type (1e400) is out of every range the boxes check.
+double Entered(const ui::TextBox& box) {
+  try {
+    return RoundHalfEven(Val(box.text()));
+  } catch (const RuntimeError&) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+}
 
 bool InRange(double n, double low, double high) { return n >= low && n <= high; }
 
