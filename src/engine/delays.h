@@ -4,25 +4,12 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
-#include "engine/scene_state.h"
-#include "ui/scheduler.h"
+#include "engine/delay_state.h"
 
 namespace qvl {
 
 struct Player;
-
-struct DelayState {
-  // The slot's countdown; made by InitTimers and kept for the whole run.
-  PerSlot<std::unique_ptr<ui::TimerSlot>> Countdown;
-  // Length in seconds of the Delay last started in the slot.
-  PerSlot<int16_t> DelaySeconds{};
-  // 1 while the slot's countdown runs.
-  PerSlot<int16_t> DelayRunning{};
-  // The running Delay makes the player wait (busy pointer).
-  PerSlot<bool> DelayBlocks{};
-};
 
 // Starts the Delay of a slot for `seconds` (0 expires at once).
 void StartDelay(Player& p, int16_t slot, int16_t seconds);

@@ -6,6 +6,8 @@
 #include "engine/scene_loading.h"
 #include "game/player.h"
 #include "shell/map_locations.h"
+#include "shell/quit_query.h"
+#include "shell/save_load_dialogs.h"
 
 namespace qvl {
 
@@ -99,12 +101,12 @@ void ResetGameState(Player& p) {
     main.NoGIF(i).Hide();
   }
   for (int i = 1; i <= InventoryState::kSlots; ++i) main.invitem(i).Hide();
-  for (int n = 1; n <= MapState::kLocationCount; ++n) p.map.Location[static_cast<size_t>(n)].OnMap = 0;
+  ClearMap(p);
   p.game.Flags.fill(0);
   SceneState& s = p.scene;
   for (size_t i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     s.RespValue[i] = 0;
-    for (int r = 1; r <= 3; ++r) s.MtValue[static_cast<size_t>(r)][i] = 0;
+    for (int r = 1; r <= data::multi_trigger::kRuleCount; ++r) s.MtValue[static_cast<size_t>(r)][i] = 0;
     s.SoundHeard[i] = false;
     s.WatchedSound[i].clear();
   }
@@ -112,11 +114,8 @@ void ResetGameState(Player& p) {
   s.PendingMovieLevel = 0;
   p.game.LoadedNewScene = false;
   p.game.SceneLoading = false;
-  p.map.MapOpening = false;
-  p.windows.save_game.SaveDialogOpen = false;
-  p.windows.quit_query.QuitDialogOpen = false;
+  ForgetOpenSaveDialog(p);
+  ForgetOpenQuitQuery(p);
 }
-
-void SetTopMost(ui::Window& window, bool on) { window.SetAlwaysOnTop(on); }
 
 }  // namespace qvl

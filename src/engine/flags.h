@@ -12,9 +12,6 @@ struct Player;
 namespace data {
 struct ObjectSlot;
 }
-namespace ui {
-class Window;
-}
 
 // Sets (mode 0) or adds to (mode 1) one flag, then lets the scene react:
 // hidden objects are evaluated, and either the scene they asked for is
@@ -43,8 +40,5 @@ void ShowScore(Player& p);
 // pictures, inventory icons, map locations, flags and the hidden objects'
 // memory.
 void ResetGameState(Player& p);
-
-// Keeps a window above all others, or stops doing so.
-void SetTopMost(ui::Window& window, bool on);
 
 }  // namespace qvl

@@ -13,6 +13,7 @@
 #include "media/scene_movie.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
+#include "shell/display_services.h"
 #include "shell/map_locations.h"
 
 namespace qvl {

@@ -13,7 +13,9 @@
 #include "game/general_settings.h"
 #include "game/player.h"
 #include "game/window_layout.h"
+#include "game_window/game_window.h"
 #include "game_window/inventory.h"
+#include "shell/display_services.h"
 
 namespace qvl {
 

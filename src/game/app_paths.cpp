@@ -71,11 +71,4 @@ void InitSavedFolder(Player& p) {
 // The windows lie on the 800 × 600 screen the game draws (shown in the
 // middle of the desktop, or fullscreen while switched), so that is the
 // screen they centre on.
-void GetScreenMetrics(Player& p) {
-  p.startup.ScreenWidthPx = 800;
-  p.startup.ScreenHeightPx = 600;
-}
-
-void KickSceneTimer(Player& p) { p.windows.main.ScnTimer.SetInterval(1); }
-
 }  // namespace qvl

@@ -1,6 +1,5 @@
 // The paths every part of the game uses: files under the game folder,
-// whether a file exists, the saved-games folder, the screen size, and the
-// scene timer kick of a new or restored game.
+// whether a file exists, pictures of the game and the saved-games folder.
 #pragma once
 
 #include <filesystem>
@@ -28,12 +27,5 @@ PictureRef LoadGamePicture(Player& p, const std::string& path);
 // cannot be made, a "Saved" folder of the player's own in the user's data
 // folder.
 void InitSavedFolder(Player& p);
-
-// Stores the size of the screen the windows lie on in ScreenWidthPx and
-// ScreenHeightPx.
-void GetScreenMetrics(Player& p);
-
-// Lets the game window's scene timer run at the next opportunity.
-void KickSceneTimer(Player& p);
 
 }  // namespace qvl

@@ -8,15 +8,15 @@
 #include <memory>
 #include <string>
 
-#include "engine/conversations.h"
-#include "engine/delays.h"
+#include "engine/conversation_state.h"
+#include "engine/delay_state.h"
 #include "engine/game_state.h"
 #include "engine/scene_state.h"
 #include "game/data_files.h"
 #include "game/gen_settings.h"
 #include "game/player_windows.h"
 #include "game/startup_state.h"
-#include "game_window/inventory.h"
+#include "game_window/inventory_state.h"
 #include "media/media_set.h"
 #include "media/movie_state.h"
 #include "media/music_state.h"
@@ -24,8 +24,8 @@
 #include "platform/drives.h"
 #include "platform/media_trace.h"
 #include "platform/paths.h"
-#include "shell/map_locations.h"
-#include "shell/saved_game.h"
+#include "shell/map_state.h"
+#include "shell/saved_game_state.h"
 #include "ui/builtin_pictures.h"
 #include "ui/runtime.h"
 

@@ -207,4 +207,6 @@ void WireMainWindow(Player& p) {
   m.ScnTimer.on_tick = [&p] { ScnTimerTick(p); };
 }
 
+void KickSceneTimer(Player& p) { p.windows.main.ScnTimer.SetInterval(1); }
+
 }  // namespace qvl

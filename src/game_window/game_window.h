@@ -18,4 +18,7 @@ void ShowButtonsNormal(Player& p);
 // The events of the game window.
 void WireMainWindow(Player& p);
 
+// Lets the game window's scene timer run at the next opportunity.
+void KickSceneTimer(Player& p);
+
 }  // namespace qvl

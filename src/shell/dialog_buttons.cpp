@@ -1,8 +1,8 @@
 #include "shell/dialog_buttons.h"
 
-#include "game/app_paths.h"
 #include "game/player.h"
 #include "media/sound_channels.h"
+#include "shell/display_services.h"
 
 namespace qvl {
 

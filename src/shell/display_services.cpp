@@ -139,4 +139,11 @@ void CheckSceneDisc(Player& p, int16_t scene) {
   p.startup.CurrentCD = required;
 }
 
+void GetScreenMetrics(Player& p) {
+  p.startup.ScreenWidthPx = 800;
+  p.startup.ScreenHeightPx = 600;
+}
+
+void SetTopMost(ui::Window& window, bool on) { window.SetAlwaysOnTop(on); }
+
 }  // namespace qvl

@@ -10,6 +10,16 @@
 namespace qvl {
 
 struct Player;
+namespace ui {
+class Window;
+}
+
+// Stores the size of the screen the windows lie on in ScreenWidthPx and
+// ScreenHeightPx.
+void GetScreenMetrics(Player& p);
+
+// Keeps a window above all others, or stops doing so.
+void SetTopMost(ui::Window& window, bool on);
 
 // At start-up: a screen smaller than 800 × 600, or a larger one when the
 // game asks for it, is switched to 800 × 600.

@@ -3,6 +3,7 @@
 #include "game/app_paths.h"
 #include "game/error_report.h"
 #include "game/player.h"
+#include "shell/display_services.h"
 #include "shell/quit.h"
 
 namespace qvl {

@@ -18,4 +18,9 @@ void ShowMapWindowModal(Player& p) {
   p.windows.map.window.ShowModal();
 }
 
+void ClearMap(Player& p) {
+  for (int n = 1; n <= MapState::kLocationCount; ++n) p.map.Location[static_cast<size_t>(n)].OnMap = 0;
+  p.map.MapOpening = false;
+}
+
 }  // namespace qvl

@@ -12,6 +12,7 @@
 #include "media/media_kind.h"
 #include "media/sound_channels.h"
 #include "platform/text_numbers.h"
+#include "shell/display_services.h"
 #include "shell/map_locations.h"
 
 namespace qvl {

@@ -6,6 +6,7 @@
 #include "game_window/pointers.h"
 #include "media/soundtrack.h"
 #include "shell/dialog_buttons.h"
+#include "shell/display_services.h"
 
 namespace qvl {
 
@@ -113,5 +114,8 @@ void WireQuitGameQuery(Player& p) {
   };
   p.windows.main.MainMenuButtn.on_click = [&p](const ui::MouseArgs&) { MainMenuButtonClick(p); };
 }
+
+
+void ForgetOpenQuitQuery(Player& p) { p.windows.quit_query.QuitDialogOpen = false; }
 
 }  // namespace qvl

@@ -18,4 +18,7 @@ void ReturnToMenu(Player& p);
 // The events of the quit question and of the game window's main-menu button.
 void WireQuitGameQuery(Player& p);
 
+// The game has ended: the quit question no longer counts as open.
+void ForgetOpenQuitQuery(Player& p);
+
 }  // namespace qvl

@@ -229,4 +229,7 @@ void WireSaveLoadDialogs(Player& p) {
   p.windows.main.SaveGameButtn.on_click = [&p](const ui::MouseArgs&) { OpenSaveDialog(p); };
 }
 
+
+void ForgetOpenSaveDialog(Player& p) { p.windows.save_game.SaveDialogOpen = false; }
+
 }  // namespace qvl

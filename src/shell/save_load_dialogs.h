@@ -17,4 +17,7 @@ void ShowLoadDialog(Player& p);
 // The events of both dialogs and of the game window's save button.
 void WireSaveLoadDialogs(Player& p);
 
+// The game has ended: the save dialog no longer counts as open.
+void ForgetOpenSaveDialog(Player& p);
+
 }  // namespace qvl

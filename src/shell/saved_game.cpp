@@ -11,6 +11,7 @@
 #include "game/error_report.h"
 #include "game/general_settings.h"
 #include "game/player.h"
+#include "game_window/game_window.h"
 #include "game_window/inventory.h"
 #include "media/soundtrack.h"
 #include "shell/display_services.h"

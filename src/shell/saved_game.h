@@ -8,24 +8,11 @@
 
 #include "data/save_rec.h"
 #include "platform/clock.h"
-#include "platform/file_replace.h"
+#include "shell/saved_game_state.h"
 
 namespace qvl {
 
 struct Player;
-
-struct SaveGameData {
-  // The copy a save writes and a load fills: the game as the last snapshot
-  // or load left it, with the parts the player does not use as the last
-  // loaded file held them (blank when none was loaded).
-  data::SaveRec Copy;
-  // What GetGameInfo read of the file being looked at, trimmed.
-  std::string InfoDescription;
-  std::string InfoDate;
-  std::string InfoTime;
-  // How the bytes of a save reach the file (tests make it fail part-way).
-  ByteWriter WriteBytes = WriteAllBytes;
-};
 
 // The file a typed name is saved as: a name holding "." loses its last four
 // characters (a typed ".sav", or whatever stands there), then ".sav" is

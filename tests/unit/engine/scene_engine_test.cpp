@@ -13,6 +13,7 @@
 #include "engine/new_game.h"
 #include "engine/object_data.h"
 #include "engine/scene_loading.h"
+#include "game_window/inventory.h"
 
 namespace qvl::testing {
 namespace {
