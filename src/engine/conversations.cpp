@@ -2,9 +2,9 @@
 
 #include "data/conv_rec.h"
 #include "engine/flags.h"
-#include "engine/notify_log.h"
 #include "engine/records.h"
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/media_kind.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/flags.h"
-#include "engine/notify_log.h"
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
 

@@ -1,9 +1,9 @@
 #include "engine/flags.h"
 
 #include "engine/hidden_objects.h"
-#include "engine/notify_log.h"
 #include "engine/object_data.h"
 #include "engine/scene_loading.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "shell/map_locations.h"
 #include "shell/quit_query.h"

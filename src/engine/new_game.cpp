@@ -5,12 +5,12 @@
 #include "data/item_rec.h"
 #include "data/loc_rec.h"
 #include "engine/flags.h"
-#include "engine/notify_log.h"
 #include "engine/records.h"
 #include "engine/scene_loading.h"
 #include "game/app_paths.h"
 #include "game/error_report.h"
 #include "game/general_settings.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game/window_layout.h"
 #include "game_window/game_window.h"
@@ -89,7 +89,7 @@ void RestoreOptionalControls(Player& p) {
 void ReopenNotifyLog(Player& p) {
   if (p.game.DebugButtonEnabled != 1) return;
   NotifyWindow& notify = p.windows.notify;
-  notify.List1.Clear();
+  EmptyNotifyLog(p);
   // The game window fills the screen: the log opens where loading puts it,
   // on the screen over the top of the game window, clear of its debug
   // button, and stays in front of it.

@@ -1,11 +1,11 @@
 #include "engine/scene_loading.h"
 
 #include "engine/flags.h"
-#include "engine/notify_log.h"
 #include "engine/object_data.h"
 #include "engine/records.h"
 #include "game/app_paths.h"
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"

@@ -14,6 +14,7 @@
 #include "engine/scene_state.h"
 #include "game/data_files.h"
 #include "game/gen_settings.h"
+#include "game/notify_log.h"
 #include "game/player_windows.h"
 #include "game/startup_state.h"
 #include "game_window/inventory_state.h"
@@ -83,6 +84,7 @@ struct Player {
   DataFiles data;
   StartupState startup;
   DisplayState display;
+  NotifyLog notify_log;
   GenSettings gen;
   GameState game;
   SceneState scene;

@@ -1,8 +1,8 @@
 #include "game_window/examine.h"
 
 #include "engine/flags.h"
-#include "engine/notify_log.h"
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/inventory.h"
 #include "game_window/pointers.h"

@@ -1,9 +1,9 @@
 #include "game_window/inventory.h"
 
 #include "data/item_rec.h"
-#include "engine/notify_log.h"
 #include "engine/records.h"
 #include "game/app_paths.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "media/sound_channels.h"
 #include "platform/picture_files.h"

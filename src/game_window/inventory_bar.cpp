@@ -1,7 +1,7 @@
 // The inventory bar at play: taking an item in hand, combining it with
 // another, putting it back, closing the gap a used item leaves, and the
 // pointer and highlight frame over the bar.
-#include "engine/notify_log.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/game_window.h"
 #include "game_window/inventory.h"

@@ -1,10 +1,10 @@
 #include "game_window/object_clicks.h"
 
 #include "engine/flags.h"
-#include "engine/notify_log.h"
 #include "engine/object_data.h"
 #include "engine/scene_loading.h"
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/game_window.h"
 #include "game_window/inventory.h"

@@ -2,9 +2,9 @@
 // seen by MovieTimer, the settling PostMovieTimer, and Esc.
 #include "media/scene_movie.h"
 
-#include "engine/notify_log.h"
 #include "game/app_paths.h"
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/media_folder.h"

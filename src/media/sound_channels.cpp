@@ -3,10 +3,10 @@
 #include "engine/hidden_objects.h"
 #include "game/app_paths.h"
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "media/media_folder.h"
 #include "platform/text_numbers.h"
-#include "shell/notify.h"
 
 namespace qvl {
 

@@ -2,7 +2,7 @@
 // return to the main menu. The MIDI and MP3 players are in music_players.cpp.
 #include "media/soundtrack.h"
 
-#include "engine/notify_log.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/game_window.h"
 #include "media/media_kind.h"

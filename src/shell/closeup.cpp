@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/notify_log.h"
 #include "game/app_paths.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"

@@ -1,6 +1,6 @@
 #include "shell/map_locations.h"
 
-#include "engine/notify_log.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 
 namespace qvl {

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "engine/flags.h"
-#include "engine/notify_log.h"
 #include "engine/scene_loading.h"
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/media_kind.h"

@@ -1,6 +1,7 @@
 #include "shell/notify.h"
 
 #include "game/error_report.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
 #include "platform/cp1252.h"
@@ -9,9 +10,6 @@
 namespace qvl {
 
 namespace {
-
-// The log holds as many lines as a list can number.
-constexpr int kMostLines = 32767;
 
 void CompExpClick(Player& p) {
   NotifyWindow& w = p.windows.notify;
@@ -27,7 +25,7 @@ void CompExpClick(Player& p) {
 void CopyClick(Player& p) {
   try {
     std::string text;
-    for (const std::string& line : p.windows.notify.List1.items()) text += line + "\n";
+    for (const std::string& line : p.notify_log.lines) text += line + "\n";
     p.runtime().clipboard().SetText("");
     p.runtime().clipboard().SetText(Cp1252ToUtf8(text));
   } catch (const std::exception& error) {
@@ -42,7 +40,7 @@ void CopyClick(Player& p) {
 void EmptyClick(Player& p) {
   if (p.runtime().message_boxes().Show(kAppTitle, "Empty the contents of the Notify Window?", MsgIcon::kQuestion,
                                        MsgButtons::kYesNo) == MsgAnswer::kYes) {
-    p.windows.notify.List1.Clear();
+    EmptyNotifyLog(p);
   }
 }
 
@@ -68,27 +66,11 @@ void NotifyMouseMove(Player& p) {
 
 }  // namespace
 
-void Notify(Player& p, const std::string& text) {
-  ui::ListBox& list = p.windows.notify.List1;
-  try {
-    if (list.ListCount() >= kMostLines) throw RuntimeError(7, "Out of memory");
-    list.AddItem(text);
-    list.SetListIndex(list.ListCount() - 1);
-    if (p.on_log) p.on_log(text);
-  } catch (const RuntimeError& error) {
-    p.runtime().message_boxes().Show(kAppTitle,
-                                     "An error has occured with the Notify Window.\rError #" + Str(int64_t{error.number()}) +
-                                         " : " + error.description() + "\rList Count =" + Str(int64_t{list.ListCount()}),
-                                     MsgIcon::kNone, MsgButtons::kOK);
-    list.Clear();
-  }
-}
-
 void SwitchOnDebugging(Player& p) {
   MainWindow& main = p.windows.main;
   if (main.Command1.visible()) return;
   p.game.DebugButtonEnabled = 1;
-  p.windows.notify.List1.Clear();
+  EmptyNotifyLog(p);
   main.Command1.Show();
   p.windows.notify.window.Show();
   p.game.NotifyLogOn = true;
@@ -104,6 +86,12 @@ void SwitchOnBuildDebugging(Player& p) {
 
 void WireNotifyWindow(Player& p) {
   NotifyWindow& w = p.windows.notify;
+  // The list shows the log.
+  p.notify_log.on_line = [&w](const std::string& line) {
+    w.List1.AddItem(line);
+    w.List1.SetListIndex(w.List1.ListCount() - 1);
+  };
+  p.notify_log.on_empty = [&w] { w.List1.Clear(); };
   w.window.on_load = [&p] { NotifyLoad(p); };
   w.window.on_unload = [&p] { NotifyUnload(p); };
   w.CompExp.on_click = [&p](const ui::MouseArgs&) { CompExpClick(p); };

@@ -1,5 +1,5 @@
-// The notify log of the game's author and the two code words that switch
-// the author's tools on.
+// The notify window, which shows the notify log of the game's author, and
+// the two code words that switch the author's tools on.
 #pragma once
 
 #include <string>
@@ -7,10 +7,6 @@
 namespace qvl {
 
 struct Player;
-
-// Appends one line to the notify log. Callers test NotifyLogOn (or
-// BuildDebugOn for detailed lines) first.
-void Notify(Player& p, const std::string& text);
 
 // "DEBUG" typed in the game window: the debug button and the notify log.
 void SwitchOnDebugging(Player& p);

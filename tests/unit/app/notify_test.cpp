@@ -3,6 +3,7 @@
 // clipboard, and the expand button.
 #include <gtest/gtest.h>
 
+#include "game/notify_log.h"
 #include "player_test_support.h"
 #include "shell/notify.h"
 
