@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
+#include "game_window/takes_input.h"
 #include "platform/text_numbers.h"
 #include "ui/window_runtime.h"
 
@@ -78,7 +79,7 @@ class GameHost : public ScriptHost {
     return items.empty() ? "-" : items;
   }
 
-  bool BusyPointerShows() const override { return WaitPointerShows(*player_); }
+  bool TakesInput() const override { return PlayerTakesInput(*player_); }
   bool Ended() const override { return player_->ended; }
 
   std::vector<std::string> TakeLogLines() override {
