@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #include "app/startup.h"
 #include "game/player.h"
+#include "platform/file_replace.h"
 #include "ui/window_runtime.h"
 
 namespace {
@@ -22,6 +24,7 @@ std::filesystem::path ProgramFile(const char* argv0) {
 }  // namespace
 
 int main(int /*argc*/, char** argv) {
+  qvl::IgnoreFileSizeSignal();
   try {
     qvl::PlayerSetup setup;
     setup.program = ProgramFile(argv[0]);
@@ -32,6 +35,9 @@ int main(int /*argc*/, char** argv) {
     } catch (const qvl::ui::ProgramEnded&) {
     }
     return 0;
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "Quorvel Player: run-time error 7: Out of memory\n");
+    return 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "Quorvel Player: %s\n", error.what());
     return 1;

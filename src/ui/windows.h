@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/input_event.h"
+#include "platform/picture_budget.h"
 #include "ui/display_list.h"
 #include "ui/scheduler.h"
 #include "ui/window.h"
@@ -32,6 +33,8 @@ class Windows {
 
   EventLoop& loop() const { return loop_; }
   Scheduler& scheduler() const { return scheduler_; }
+  // The memory every picture the windows load from the game counts against.
+  PictureBudget& picture_budget() { return picture_budget_; }
 
   // Makes a window (not loaded, hidden).
   Window& Add(std::string name);
@@ -83,6 +86,8 @@ class Windows {
   static constexpr int kToolTipDelayMs = 500;
 
  private:
+  PictureBudget picture_budget_;
+
   void MouseMove(const InputEvent& event);
   void MouseDown(const InputEvent& event);
   void MouseUp(const InputEvent& event);
