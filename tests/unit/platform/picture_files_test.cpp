@@ -266,3 +266,60 @@ TEST(Screenshot, PngKeepsEveryPixel) {
 
 }  // namespace
 }  // namespace qvl
+
+namespace qvl {
+namespace {
+
+const std::filesystem::path kHostile =
+    std::filesystem::path(QVL_TEST_SOURCE_DIR) / "games" / "pictures" / "resource" / "gfx";
+
+// Read as other decoders read them: what is whole of a damaged GIF stays.
+TEST(LenientGif, KeepsTheWholeFramesBeforeTheDamage) {
+  EXPECT_EQ(LoadTestPicture(kHostile / "notrailer.gif")->FrameCount(), 4) << "only the trailer is missing";
+  EXPECT_EQ(LoadTestPicture(kHostile / "cutlast.gif")->FrameCount(), 3) << "the cut last frame is dropped";
+  EXPECT_EQ(ErrorNumberOf([] { LoadTestPicture(kHostile / "noframe.gif"); }), 481) << "no whole frame";
+
+  // Bytes that are no block after the second frame end the picture there.
+  std::vector<uint8_t> gif = ReadBytes(kPictures / "disposal.gif");
+  gif.resize(0x6F);  // just after the second frame
+  gif.push_back(0x77);
+  const PictureRef two = DecodeTestPicture(gif);
+  ASSERT_EQ(two->FrameCount(), 2);
+  EXPECT_EQ(two->frames[1].image.At(2, 2), kBlue);
+}
+
+// Pictures of a game are GIF, BMP and JPEG by their content, whatever the
+// name says; anything else, or a picture claiming more memory than the
+// budget, is invalid before it is decoded.
+TEST(PictureBudgetTest, RefusesOtherFormatsAndHugeClaims) {
+  for (const char* name : {"svg.bmp", "pnm.jpg", "huge.bmp", "bomb.gif"}) {
+    EXPECT_EQ(ErrorNumberOf([&] { LoadTestPicture(kHostile / name); }), 481) << name;
+  }
+  // The PNG a screenshot writes is no game picture either.
+  EXPECT_EQ(ErrorNumberOf([] { DecodeTestPicture(ReadBytes(kPictures / "noise.png")); }), 481);
+  // A BMP named .gif is read as the BMP it is.
+  ScratchFolder scratch;
+  EXPECT_EQ(LoadTestPicture(scratch.Write("really_a_bmp.gif", ReadBytes(kPictures / "still.bmp")))->width, 8);
+}
+
+TEST(PictureBudgetTest, CountsThePicturesHeldAndGivesTheirBytesBack) {
+  const int64_t one = PictureBudget::BytesOf(20, 20, 4);  // disposal.gif
+  PictureBudget budget(one, 2 * one);
+  PictureRef first = LoadPictureFile(kPictures / "disposal.gif", budget);
+  PictureRef second = LoadPictureFile(kPictures / "disposal.gif", budget);
+  EXPECT_EQ(budget.InUse(), 2 * one);
+  EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(kPictures / "disposal.gif", budget); }), 481) << "the game's total";
+  PictureRef copy = first;
+  first.reset();
+  EXPECT_EQ(budget.InUse(), 2 * one) << "a picture held anywhere still counts";
+  copy.reset();
+  EXPECT_EQ(budget.InUse(), one);
+  EXPECT_NO_THROW(LoadPictureFile(kPictures / "disposal.gif", budget));
+  PictureBudget small(one - 1, 10 * one);
+  EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(kPictures / "disposal.gif", small); }), 481) << "one picture";
+  EXPECT_EQ(PictureBudget::BytesOf(0xFFFFFFFF, 0xFFFFFFFF, 0xFFFF) > PictureBudget::kMostBytesInAll, true)
+      << "header sizes multiply without overflow";
+}
+
+}  // namespace
+}  // namespace qvl
