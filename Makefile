@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build test play bench clean
+.PHONY: all deps configure build test play bench sanitize fuzz clean
 
 all: build
 
@@ -24,5 +24,16 @@ play: build
 bench: build
 	@cmake --build $(BUILD_DIR) --target benchmarks
 
+# The whole test suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang, in build-sanitize, which also holds
+# the libFuzzer programs); the random-play test plays many more games there.
+sanitize: deps
+	@scripts/sanitize.sh
+
+# Every libFuzzer program for FUZZ_SECONDS each (default 60), one after
+# another, from the same build folder.
+fuzz: deps
+	@scripts/fuzz.sh $${FUZZ_SECONDS:-60}
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize

@@ -11,8 +11,9 @@ namespace {
 // The engine logo: 320 × 120, seven frames.
 void BM_DecodeAnimatedGif(benchmark::State& state) {
   const auto bytes = qvl::ui::EmbeddedAsset("engine_logo.gif");
+  qvl::PictureBudget budget;
   for (auto _ : state) {
-    qvl::PictureRef logo = qvl::DecodePicture(bytes);
+    qvl::PictureRef logo = qvl::DecodeGamePicture(bytes, budget);
     benchmark::DoNotOptimize(logo.get());
   }
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the player needs to build, test and play.
-# Idempotent: does nothing when everything is already there.
+# Idempotent: does nothing when everything is already there. With
+# "--fuzz" it also installs clang and its libFuzzer runtime (`make fuzz`).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   timgm6mb-soundfont
   xvfb xauth openbox xdotool imagemagick x11-utils
 )
+if [ "${1:-}" = "--fuzz" ]; then packages+=(clang-14 libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,7 +5,8 @@
 # "# game: copy" plays a fresh copy of the game folder, so that files the
 # game writes (saved games) start from nothing and never reach other runs;
 # the files of a folder NAME.saved beside the script are then put in the
-# copy's saved-games folder.
+# copy's saved-games folder. "# file-size-limit: KB" runs the player with
+# files limited to that size (its output still reaches the transcript).
 # The game folder's path in the output (message boxes naming a missing
 # file) is written as GAMEDIR, so transcripts do not depend on the build.
 set -uo pipefail
@@ -14,6 +15,7 @@ qvl="$1" game="$2" script="$3" expected="$4"
 want_exit=$(sed -n 's/^# exit: *\([0-9]*\).*/\1/p' "$script" | head -n 1)
 want_exit=${want_exit:-0}
 args=$(sed -n 's/^# args: *//p' "$script" | head -n 1)
+limit=$(sed -n 's/^# file-size-limit: *\([0-9]*\).*/\1/p' "$script" | head -n 1)
 
 out=$(mktemp)
 shots=$(mktemp -d)
@@ -31,9 +33,16 @@ if grep -q '^# game: *copy' "$script"; then
 fi
 # Screenshots a script takes go to a folder thrown away afterwards.
 case " $args " in *" --shots "*) ;; *) args="$args --shots $shots" ;; esac
-# shellcheck disable=SC2086
-"$qvl" run "$game" "$script" $args >"$out.raw" 2>&1
-got_exit=$?
+if [ -n "$limit" ]; then
+  # Only the player is limited; its output goes through a pipe.
+  # shellcheck disable=SC2086
+  (ulimit -f "$limit" && exec "$qvl" run "$game" "$script" $args) 2>&1 | cat >"$out.raw"
+  got_exit=${PIPESTATUS[0]}
+else
+  # shellcheck disable=SC2086
+  "$qvl" run "$game" "$script" $args >"$out.raw" 2>&1
+  got_exit=$?
+fi
 sed "s|$(cd "$game" && pwd)|GAMEDIR|g" "$out.raw" >"$out"
 rm -f "$out.raw"
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <new>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "app/player_options.h"
 #include "app/startup.h"
 #include "game/player.h"
+#include "platform/file_replace.h"
 #include "ui/window_runtime.h"
 
 namespace {
@@ -38,6 +40,7 @@ qvl::ui::WindowRuntimeOptions WindowOptions(const qvl::PlayerOptions& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  qvl::IgnoreFileSizeSignal();
   // The kept settings first, then what the command line changes.
   const std::vector<std::string> args(argv + 1, argv + argc);
   const auto settings_file = qvl::SettingsFilePath();
@@ -76,6 +79,9 @@ int main(int argc, char** argv) {
     } catch (const qvl::ui::ProgramEnded&) {
     }
     return 0;
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "Quorvel Player: run-time error 7: Out of memory\n");
+    return 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "Quorvel Player: %s\n", error.what());
     return 1;

@@ -11,24 +11,11 @@
 
 namespace qvl {
 
-namespace {
+FlagNestingGuard::FlagNestingGuard(Player& p) : p_(p) { ++p_.scene.FlagNesting; }
 
-// Counts one flag change being handled for as long as it runs. When the
-// outermost one is done, a stopped runaway cascade is over.
-class FlagNestingGuard {
- public:
-  explicit FlagNestingGuard(Player& p) : p_(p) { ++p_.scene.FlagNesting; }
-  ~FlagNestingGuard() {
-    if (--p_.scene.FlagNesting == 0) p_.scene.LoopStopped = false;
-  }
-  FlagNestingGuard(const FlagNestingGuard&) = delete;
-  FlagNestingGuard& operator=(const FlagNestingGuard&) = delete;
-
- private:
-  Player& p_;
-};
-
-}  // namespace
+FlagNestingGuard::~FlagNestingGuard() {
+  if (--p_.scene.FlagNesting == 0) p_.scene.LoopStopped = false;
+}
 
 int16_t FlagValue(const Player& p, int flag) {
   if (flag < 0 || flag > GameState::kFlagCount) throw RuntimeError(err::kSubscript);

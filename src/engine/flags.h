@@ -19,6 +19,21 @@ struct ObjectSlot;
 // overflow travels to the caller.
 void SetFlag(Player& p, int16_t flag, int16_t value, int16_t mode);
 
+// Counts one flag change (or one scene load, which the rules can start
+// from inside another) for as long as it runs, so that a runaway cascade
+// meets the looping-condition limit. When the outermost one is done, a
+// stopped cascade is over.
+class FlagNestingGuard {
+ public:
+  explicit FlagNestingGuard(Player& p);
+  ~FlagNestingGuard();
+  FlagNestingGuard(const FlagNestingGuard&) = delete;
+  FlagNestingGuard& operator=(const FlagNestingGuard&) = delete;
+
+ private:
+  Player& p_;
+};
+
 // Tests a flag condition: operator 0 "=", 1 "<>", 2 "<", 3 ">"; any other
 // operator is false. A flag number outside 0 … 255 is "Subscript out of
 // range" for the caller.

@@ -114,7 +114,16 @@ void LoadObjectPicture(Player& p, int i, const std::string& name) {
       gif.SetPicture(m.FNF.picture());
       return;
     }
-    gif.LoadFile(RealPath(p, path));
+    try {
+      gif.LoadFile(RealPath(p, path));
+    } catch (const RuntimeError& error) {
+      // A picture that cannot be shown is reported as this preparation's
+      // error and the object shows the file-not-found picture; the other
+      // objects are prepared all the same.
+      ReportUnexpected(p, "UpdateObjData", error);
+      gif.SetPicture(m.FNF.picture());
+      return;
+    }
     ++p.scene.GifLoadsStarted;
     ++p.scene.GifLoadsInFlight;
     return;

@@ -111,6 +111,9 @@ void ReadSceneRecord(Player& p, int16_t n) {
 void LoadScene(Player& p, int16_t n) {
   MainWindow& m = p.windows.main;
   SceneState& s = p.scene;
+  // Rules that load a scene whose rules load a scene again nest without
+  // end: each load counts towards the looping-condition limit.
+  FlagNestingGuard nesting(p);
   try {
     p.game.SceneLoading = true;
     p.game.LoadedNewScene = false;

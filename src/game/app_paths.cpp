@@ -5,6 +5,7 @@
 
 #include "game/player.h"
 #include "platform/picture_files.h"
+#include "platform/text_numbers.h"
 #include "shell/display_services.h"
 
 namespace qvl {
@@ -34,23 +35,46 @@ std::string FallbackSavedFolder(const Player& p) {
 
 }  // namespace
 
+bool LeavesResourceFolder(const Player& p, const std::string& path) {
+  const std::vector<std::string> base = SplitGamePath(p.AppPath() + "resource");
+  const std::vector<std::string> parts = SplitGamePath(path);
+  if (parts.size() < base.size()) return false;
+  for (size_t i = 0; i < base.size(); ++i) {
+    if (!EqualsNoCase(parts[i], base[i])) return false;
+  }
+  int depth = 0;
+  for (size_t i = base.size(); i < parts.size(); ++i) {
+    if (parts[i] == ".") continue;
+    depth += parts[i] == ".." ? -1 : 1;
+    if (depth < 0) return true;
+  }
+  return false;
+}
+
+std::optional<std::filesystem::path> FindGameFile(Player& p, const std::string& path) {
+  if (LeavesResourceFolder(p, path)) return std::nullopt;
+  return p.files.Find(path);
+}
+
 bool FileExists(Player& p, const std::string& path) {
   try {
-    return p.files.FileExists(path);
+    return !LeavesResourceFolder(p, path) && p.files.FileExists(path);
   } catch (const std::exception&) {
     return false;
   }
 }
 
 std::filesystem::path RealPath(Player& p, const std::string& path) {
+  // A name that climbs out of the game's resources names no file at all.
+  if (LeavesResourceFolder(p, path)) return {};
   if (auto found = p.files.Find(path)) return *found;
   return p.files.ForWriting(path);
 }
 
 PictureRef LoadGamePicture(Player& p, const std::string& path) {
-  auto found = p.files.Find(path);
+  auto found = FindGameFile(p, path);
   if (!found) throw RuntimeError(err::kFileNotFound);
-  return LoadPictureFile(*found);
+  return LoadPictureFile(*found, p.runtime().windows().picture_budget());
 }
 
 void InitSavedFolder(Player& p) {

@@ -141,9 +141,9 @@ void PutPointersInPlace(Player& p) {
       store.Pointer(i).SetPointer(store.Defaults(i).pointer());
     } else {
       const std::string path = p.AppPath() + "resource/gfx/" + store.Pointer(i).tag();
-      auto found = p.files.Find(path);
+      auto found = FindGameFile(p, path);
       if (!found) throw RuntimeError(err::kFileNotFound);
-      store.Pointer(i).SetPointer(LoadPointerFile(*found));
+      store.Pointer(i).SetPointer(LoadPointerFile(*found, p.runtime().windows().picture_budget()));
     }
   }
 }

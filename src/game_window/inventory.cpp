@@ -51,7 +51,7 @@ void LoadPointers(Player& p, const data::ItemRec& rec, int16_t slot, bool replac
   if (const std::string name = rec.PointerPicture.Trimmed(); !name.empty()) {
     const std::string path = GfxPath(p, name);
     if (FileExists(p, path)) {
-      images.ItemPoint(slot).SetPointer(LoadPointerFile(RealPath(p, path)));
+      images.ItemPoint(slot).SetPointer(LoadPointerFile(RealPath(p, path), p.runtime().windows().picture_budget()));
     } else {
       images.ItemPoint(slot).SetPointer(PointerPicture{images.ItemIcon(slot).picture()});
     }
@@ -60,7 +60,7 @@ void LoadPointers(Player& p, const data::ItemRec& rec, int16_t slot, bool replac
   if (const std::string name = rec.HighlightPicture.Trimmed(); !name.empty()) {
     const std::string path = GfxPath(p, name);
     if (FileExists(p, path)) {
-      images.ItemHL(slot).SetPointer(LoadPointerFile(RealPath(p, path)));
+      images.ItemHL(slot).SetPointer(LoadPointerFile(RealPath(p, path), p.runtime().windows().picture_budget()));
     } else {
       images.ItemHL(slot).SetPointer(PointerPicture{images.NoPic.picture()});
     }

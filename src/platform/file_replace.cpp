@@ -1,9 +1,13 @@
 #include "platform/file_replace.h"
 
-#include <fstream>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include "platform/runtime_error.h"
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <system_error>
 
 namespace qvl {
 
@@ -17,33 +21,92 @@ fs::path TemporaryBeside(const fs::path& path) {
   return path.parent_path() / ("." + path.filename().string() + ".part");
 }
 
-}  // namespace
+// An open file descriptor, closed once.
+class OpenFile {
+ public:
+  explicit OpenFile(int fd) : fd_(fd) {}
+  ~OpenFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  int fd() const { return fd_; }
+  // Closes now; the system's error number when closing failed, else 0.
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? 0 : errno;
+  }
 
-bool WriteAllBytes(std::ostream& out, std::string_view bytes) {
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
+ private:
+  int fd_;
+};
+
+// Writes, syncs and closes the temporary file; 0 or the error number.
+int WriteTemporary(const fs::path& temporary, std::string_view bytes, const ByteWriter& write) {
+  OpenFile file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (file.fd() < 0) return errno;
+  if (const int error = write(file.fd(), bytes); error != 0) return error;
+  struct stat written {};
+  if (::fstat(file.fd(), &written) != 0) return errno;
+  if (static_cast<size_t>(written.st_size) != bytes.size()) return EIO;
+  if (::fsync(file.fd()) != 0) return errno;
+  return file.Close();
 }
 
-void ReplaceFileContents(const fs::path& path, std::string_view bytes, const ByteWriter& write) {
-  const fs::path temporary = TemporaryBeside(path);
-  bool written = false;
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (out) {
-      written = write(out, bytes);
-      out.flush();
-      written = written && static_cast<bool>(out);
-      out.close();
-      written = written && !out.fail();
+// Makes the rename itself last: the folder's entry reaches the disk.
+void SyncFolder(const fs::path& folder) {
+  OpenFile dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.fd() >= 0) ::fsync(dir.fd());
+}
+
+}  // namespace
+
+int WriteAllBytes(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
     }
+    if (n == 0) return EIO;
+    bytes.remove_prefix(static_cast<size_t>(n));
   }
-  std::error_code error;
-  if (written && fs::file_size(temporary, error) == bytes.size() && !error) {
-    fs::rename(temporary, path, error);
-    if (!error) return;
+  return 0;
+}
+
+std::string WriteFailureReason(int error_number) {
+  switch (error_number) {
+    case ENOSPC:
+    case EDQUOT: return "the disk is full";
+    case EROFS: return "the disk is read-only";
+    case EACCES:
+    case EPERM: return "the folder may not be written";
+    case EFBIG: return "the file is too large for this system";
+    default: return std::strerror(error_number);
   }
-  fs::remove(temporary, error);
-  throw RuntimeError(err::kPathFileAccess);
+}
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+void ReplaceFileContents(const fs::path& path, std::string_view bytes, const ByteWriter& write) {
+  IgnoreFileSizeSignal();
+  const fs::path temporary = TemporaryBeside(path);
+  const int error = WriteTemporary(temporary, bytes, write);
+  if (error == 0) {
+    std::error_code renamed;
+    fs::rename(temporary, path, renamed);
+    if (!renamed) {
+      SyncFolder(path.parent_path());
+      return;
+    }
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    throw FileWriteError(WriteFailureReason(renamed.value()));
+  }
+  std::error_code ignored;
+  fs::remove(temporary, ignored);
+  throw FileWriteError(WriteFailureReason(error));
 }
 
 }  // namespace qvl

@@ -12,12 +12,6 @@
 namespace qvl {
 namespace {
 
-// Limits that keep a damaged file from asking for gigabytes: no picture
-// or frame larger than 4096 × 4096, and all composed frames together no
-// more than 64 million pixels (256 MB).
-constexpr int64_t kMostPixelsPerFrame = 4096 * 4096;
-constexpr int64_t kMostPixelsInAll = 64 * 1024 * 1024;
-
 // Browsers show frames that ask for 10 ms or less for 100 ms.
 constexpr int kDefaultDelayMs = 100;
 constexpr int kShortestDelayMs = 10;
@@ -50,41 +44,48 @@ struct GifFile {
 
 [[noreturn]] void Invalid() { throw RuntimeError(err::kInvalidPicture); }
 
-// Reads the block structure of a GIF without decoding any pixels.
+// The file ends in the middle of a block.
+struct CutShort {};
+
+// Reads the block structure of a GIF without decoding any pixels. Read as
+// leniently as common decoders do: a file that ends after a whole frame
+// (its trailer missing, or its last frame cut short) or that has bytes
+// it does not know after one keeps the whole frames before that point.
 class GifReader {
  public:
   explicit GifReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
   GifFile Read() {
     GifFile gif;
-    Take(6);  // "GIF87a" or "GIF89a", checked by the caller
-    gif.width = U16();
-    gif.height = U16();
-    gif.screen_packed = Byte();
-    Take(2);  // background colour index, aspect ratio
-    if (gif.screen_packed & 0x80) gif.global_table = Take(TableSize(gif.screen_packed));
-
-    RawFrame pending;  // carries the graphic control values to the next image
-    for (;;) {
-      const uint8_t introducer = Byte();
-      if (introducer == 0x3B) break;  // trailer: the file is whole
-      if (introducer == 0x21) {
-        ReadExtension(pending);
-      } else if (introducer == 0x2C) {
-        gif.frames.push_back(ReadImage(pending));
-        pending = RawFrame{};
-      } else {
-        Invalid();
-      }
-    }
-    if (gif.width <= 0 || gif.height <= 0 || gif.frames.empty()) Invalid();
-    const int64_t screen = static_cast<int64_t>(gif.width) * gif.height;
-    if (screen > kMostPixelsPerFrame || screen * static_cast<int64_t>(gif.frames.size()) > kMostPixelsInAll) {
+    try {
+      Take(6);  // "GIF87a" or "GIF89a", checked by the caller
+      gif.width = U16();
+      gif.height = U16();
+      gif.screen_packed = Byte();
+      Take(2);  // background colour index, aspect ratio
+      if (gif.screen_packed & 0x80) gif.global_table = Take(TableSize(gif.screen_packed));
+    } catch (const CutShort&) {
       Invalid();
     }
-    for (const RawFrame& frame : gif.frames) {
-      if (static_cast<int64_t>(frame.width) * frame.height > kMostPixelsPerFrame) Invalid();
+
+    RawFrame pending;  // carries the graphic control values to the next image
+    try {
+      for (;;) {
+        const uint8_t introducer = Byte();
+        if (introducer == 0x3B) break;  // trailer: the file is whole
+        if (introducer == 0x21) {
+          ReadExtension(pending);
+        } else if (introducer == 0x2C) {
+          gif.frames.push_back(ReadImage(pending));
+          pending = RawFrame{};
+        } else {
+          break;  // not a block: what follows is not part of the picture
+        }
+      }
+    } catch (const CutShort&) {
+      // The frames read whole so far are the picture.
     }
+    if (gif.width <= 0 || gif.height <= 0 || gif.frames.empty()) Invalid();
     return gif;
   }
 
@@ -92,7 +93,7 @@ class GifReader {
   static size_t TableSize(uint8_t packed) { return 3u * (2u << (packed & 0x07)); }
 
   std::span<const uint8_t> Take(size_t n) {
-    if (n > bytes_.size() - at_) Invalid();
+    if (n > bytes_.size() - at_) throw CutShort{};
     auto taken = bytes_.subspan(at_, n);
     at_ += n;
     return taken;
@@ -113,7 +114,10 @@ class GifReader {
       return;
     }
     const uint8_t size = Byte();
-    if (size < 4) Invalid();
+    if (size < 4) {
+      SkipSubBlocks();  // a damaged control block: its frame keeps the defaults
+      return;
+    }
     auto control = Take(size);
     switch ((control[0] >> 2) & 0x07) {
       case 2: pending.disposal = Disposal::kClear; break;
@@ -212,24 +216,44 @@ void ClearArea(Image& canvas, const RawFrame& frame) {
   }
 }
 
+// Whether the budget allows the composed frames, and each frame's own
+// pixels while it is decoded, before anything is decoded.
+bool FitsBudget(const GifFile& gif, const PictureBudget& budget) {
+  const int64_t frames = static_cast<int64_t>(gif.frames.size());
+  if (!budget.Allows(PictureBudget::BytesOf(gif.width, gif.height, frames))) return false;
+  return std::all_of(gif.frames.begin(), gif.frames.end(), [&budget](const RawFrame& frame) {
+    return budget.Allows(PictureBudget::BytesOf(frame.width, frame.height));
+  });
+}
+
 }  // namespace
 
-PictureRef DecodeGifFrames(std::span<const uint8_t> bytes) {
+PictureRef DecodeGifFrames(std::span<const uint8_t> bytes, PictureBudget& budget) {
   if (bytes.size() < 6 || std::memcmp(bytes.data(), "GIF8", 4) != 0) Invalid();
   const GifFile gif = GifReader(bytes).Read();
+  if (!FitsBudget(gif, budget)) Invalid();
 
-  auto picture = std::make_shared<Picture>();
-  picture->width = gif.width;
-  picture->height = gif.height;
+  Picture picture;
+  picture.width = gif.width;
+  picture.height = gif.height;
+  picture.frames.reserve(gif.frames.size());
   Image canvas(gif.width, gif.height, 0);
   for (const RawFrame& frame : gif.frames) {
     const Image before = frame.disposal == Disposal::kRestorePrevious ? canvas : Image{};
-    if (frame.width > 0 && frame.height > 0) DrawOnto(canvas, DecodeFrame(gif, frame), frame);
-    picture->frames.push_back(Frame{canvas, frame.delay_ms});
+    if (frame.width > 0 && frame.height > 0) {
+      try {
+        DrawOnto(canvas, DecodeFrame(gif, frame), frame);
+      } catch (const RuntimeError&) {
+        // A damaged frame ends the animation; the frames before it stay.
+        if (picture.frames.empty()) throw;
+        break;
+      }
+    }
+    picture.frames.push_back(Frame{canvas, frame.delay_ms});
     if (frame.disposal == Disposal::kClear) ClearArea(canvas, frame);
     if (frame.disposal == Disposal::kRestorePrevious) canvas = before;
   }
-  return picture;
+  return budget.Hold(std::move(picture));
 }
 
 }  // namespace qvl

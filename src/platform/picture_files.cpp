@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <vector>
 
 #include "platform/gif_frames.h"
+#include "platform/picture_header.h"
 #include "platform/runtime_error.h"
 #include "platform/sdl_handles.h"
 
@@ -16,10 +18,6 @@ namespace {
 
 sdl::RWops MemoryStream(std::span<const uint8_t> bytes) {
   return sdl::RWops(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
-}
-
-bool StartsWith(std::span<const uint8_t> bytes, std::initializer_list<uint8_t> magic) {
-  return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
 }
 
 // A JPEG cut short still decodes (the rest comes out grey), so it is caught
@@ -35,18 +33,40 @@ bool JpegIsComplete(std::span<const uint8_t> bytes) {
   return last_scan > 0 && last_end > last_scan;
 }
 
-PictureRef DecodeStill(std::span<const uint8_t> bytes) {
-  if (StartsWith(bytes, {0xFF, 0xD8}) && !JpegIsComplete(bytes)) InvalidPicture();
+// The picture library's name of each format it is asked to read: only
+// that reader looks at the file.
+const char* LibraryType(PictureFormat format) {
+  switch (format) {
+    case PictureFormat::kBmp: return "BMP";
+    case PictureFormat::kJpeg: return "JPG";
+    case PictureFormat::kIcon: return "ICO";
+    case PictureFormat::kCursor: return "CUR";
+    default: return nullptr;
+  }
+}
+
+// A single-frame picture, decoded only when the size its header claims
+// fits in the budget.
+PictureRef DecodeStill(std::span<const uint8_t> bytes, PictureFormat format, PictureBudget& budget) {
+  if (format == PictureFormat::kJpeg && !JpegIsComplete(bytes)) InvalidPicture();
+  const auto claimed = ReadClaimedSize(bytes, format);
+  if (!claimed) InvalidPicture();
+  const int64_t claimed_bytes = PictureBudget::BytesOf(claimed->width, claimed->height);
+  if (claimed_bytes == 0 || !budget.Allows(claimed_bytes)) InvalidPicture();
+
   sdl::RWops stream = MemoryStream(bytes);
-  sdl::Surface surface(IMG_Load_RW(stream.get(), 0));
+  sdl::Surface surface(IMG_LoadTyped_RW(stream.get(), 0, LibraryType(format)));
   if (!surface) InvalidPicture();
-  auto picture = std::make_shared<Picture>();
-  picture->width = surface->w;
-  picture->height = surface->h;
+  // The library read what the header said; anything larger is not let in.
+  if (!budget.Allows(PictureBudget::BytesOf(surface->w, surface->h))) InvalidPicture();
+  Picture picture;
+  picture.width = surface->w;
+  picture.height = surface->h;
   Image image = sdl::ToImage(surface.get());
+  surface.reset();
   if (image.Empty()) InvalidPicture();
-  picture->frames.push_back(Frame{std::move(image), 0});
-  return picture;
+  picture.frames.push_back(Frame{std::move(image), 0});
+  return budget.Hold(std::move(picture));
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& real_path) {
@@ -62,8 +82,8 @@ uint16_t ReadU16(std::span<const uint8_t> bytes, size_t at) {
 }
 
 // The hot spot of a CUR file: its directory entry (the one whose size
-// matches the picture SDL decoded) keeps it where an ICO keeps planes and
-// bit count.
+// matches the picture decoded) keeps it where an ICO keeps planes and bit
+// count.
 void ReadCursorHotSpot(std::span<const uint8_t> bytes, PointerPicture& pointer) {
   constexpr size_t kHeader = 6;
   constexpr size_t kEntry = 16;
@@ -80,25 +100,65 @@ void ReadCursorHotSpot(std::span<const uint8_t> bytes, PointerPicture& pointer) 
   }
 }
 
+// Decodes with the memory that runs out all the same turned into the
+// game's own "Out of memory" error.
+template <typename Decode>
+auto OutOfMemoryIsAnError(Decode decode) {
+  try {
+    return decode();
+  } catch (const std::bad_alloc&) {
+    throw RuntimeError(err::kOutOfMemory);
+  }
+}
+
+PictureRef DecodeGamePictureOf(std::span<const uint8_t> bytes, PictureFormat format, PictureBudget& budget) {
+  switch (format) {
+    case PictureFormat::kGif: return DecodeGifFrames(bytes, budget);
+    case PictureFormat::kBmp:
+    case PictureFormat::kJpeg: return DecodeStill(bytes, format, budget);
+    default: InvalidPicture();
+  }
+}
+
 }  // namespace
 
-PictureRef DecodePicture(std::span<const uint8_t> bytes) {
-  if (bytes.empty()) InvalidPicture();
-  if (StartsWith(bytes, {'G', 'I', 'F', '8'})) return DecodeGifFrames(bytes);
-  return DecodeStill(bytes);
+PictureRef DecodeGamePicture(std::span<const uint8_t> bytes, PictureBudget& budget) {
+  return OutOfMemoryIsAnError([&] { return DecodeGamePictureOf(bytes, SniffPictureFormat(bytes), budget); });
 }
 
-PictureRef LoadPictureFile(const std::filesystem::path& real_path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(real_path);
-  return DecodePicture(bytes);
+PictureRef LoadPictureFile(const std::filesystem::path& real_path, PictureBudget& budget) {
+  return OutOfMemoryIsAnError([&] { return DecodeGamePicture(ReadWholeFile(real_path), budget); });
 }
 
-PointerPicture LoadPointerFile(const std::filesystem::path& real_path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(real_path);
-  PointerPicture pointer;
-  pointer.picture = DecodePicture(bytes);
-  ReadCursorHotSpot(bytes, pointer);
-  return pointer;
+PointerPicture DecodeGamePointer(std::span<const uint8_t> bytes, PictureBudget& budget) {
+  return OutOfMemoryIsAnError([&] {
+    const PictureFormat format = SniffPictureFormat(bytes);
+    PointerPicture pointer;
+    if (format == PictureFormat::kIcon || format == PictureFormat::kCursor) {
+      pointer.picture = DecodeStill(bytes, format, budget);
+      ReadCursorHotSpot(bytes, pointer);
+    } else {
+      pointer.picture = DecodeGamePictureOf(bytes, format, budget);
+    }
+    return pointer;
+  });
+}
+
+PointerPicture LoadPointerFile(const std::filesystem::path& real_path, PictureBudget& budget) {
+  return OutOfMemoryIsAnError([&] { return DecodeGamePointer(ReadWholeFile(real_path), budget); });
+}
+
+PictureRef DecodeBuiltinPicture(std::span<const uint8_t> bytes) {
+  PictureBudget own;
+  if (SniffPictureFormat(bytes) == PictureFormat::kGif) return DecodeGifFrames(bytes, own);
+  sdl::RWops stream = MemoryStream(bytes);
+  sdl::Surface surface(IMG_Load_RW(stream.get(), 0));
+  if (!surface) InvalidPicture();
+  Picture picture;
+  picture.width = surface->w;
+  picture.height = surface->h;
+  picture.frames.push_back(Frame{sdl::ToImage(surface.get()), 0});
+  return own.Hold(std::move(picture));
 }
 
 bool SavePng(const Image& image, const std::filesystem::path& path) {

@@ -6,6 +6,7 @@ std::string RuntimeError::StandardDescription(int number) {
   switch (number) {
     case err::kInvalidCall: return "Invalid procedure call or argument";
     case err::kOverflow: return "Overflow";
+    case err::kOutOfMemory: return "Out of memory";
     case err::kSubscript: return "Subscript out of range";
     case err::kTypeMismatch: return "Type mismatch";
     case err::kBadFileName: return "Bad file name or number";

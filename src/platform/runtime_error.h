@@ -29,6 +29,7 @@ class RuntimeError : public std::runtime_error {
 namespace err {
 constexpr int kInvalidCall = 5;
 constexpr int kOverflow = 6;
+constexpr int kOutOfMemory = 7;
 constexpr int kSubscript = 9;
 constexpr int kTypeMismatch = 13;
 constexpr int kBadFileName = 52;

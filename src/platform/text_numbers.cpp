@@ -121,7 +121,8 @@ int32_t CLng(double value) {
 }
 
 int16_t Add16(int32_t a, int32_t b) {
-  int32_t sum = a + b;
+  // Summed in 64 bits, so that any two 32-bit values add without overflow.
+  const int64_t sum = int64_t{a} + b;
   if (sum < -32768 || sum > 32767) throw RuntimeError(err::kOverflow);
   return static_cast<int16_t>(sum);
 }

@@ -1,12 +1,16 @@
 #include "shell/save_load_dialogs.h"
 
+#include <cstdio>
+
 #include "game/error_report.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
 #include "media/sound_channels.h"
 #include "media/soundtrack.h"
+#include "platform/file_replace.h"
 #include "platform/text_numbers.h"
 #include "shell/dialog_buttons.h"
+#include "shell/notify.h"
 #include "shell/saved_game.h"
 
 namespace qvl {
@@ -62,6 +66,13 @@ void SaveFileChosen(Player& p) {
   d.Text2.SetText(Trim(p.save_data.InfoDescription));
 }
 
+// Why a save failed, for the author's notify log and the error output.
+void ReportSaveFailure(Player& p, const std::string& name, const std::string& reason) {
+  const std::string line = "Could not save game '" + SaveFileName(name) + "': " + reason;
+  if (p.game.NotifyLogOn) Notify(p, line);
+  std::fprintf(stderr, "Quorvel Player: %s\n", line.c_str());
+}
+
 void CloseSaveDialog(Player& p) {
   p.windows.save_game.window.Hide();
   p.windows.main.window.Show();
@@ -93,8 +104,12 @@ void SaveOK(Player& p) {
   bool written = false;
   try {
     written = WriteSaveFile(p, name, d.Text2.text());
+  } catch (const FileWriteError& error) {
+    // Nothing was written; a saved game that was there is as it was, and
+    // the dialog keeps what was typed so the save can be tried again.
+    ReportSaveFailure(p, name, error.reason());
+    ReportUnexpected(p, "ButtnOK_Click", error);
   } catch (const RuntimeError& error) {
-    // Nothing was written; a saved game that was there is as it was.
     ReportUnexpected(p, "ButtnOK_Click", error);
   }
   if (written) CloseSaveDialog(p);

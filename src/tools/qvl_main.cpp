@@ -2,9 +2,11 @@
 // them from scripts.
 #include <CLI/CLI.hpp>
 
+#include "platform/file_replace.h"
 #include "tools/commands.h"
 
 int main(int argc, char** argv) {
+  qvl::IgnoreFileSizeSignal();
   CLI::App app{"qvl: build, dump and play Quorvel games"};
   app.require_subcommand(1);
   int exit_code = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <deque>
+#include <new>
 #include <optional>
 #include <sstream>
 
@@ -131,6 +132,10 @@ class Runner : public ui::IdleSource {
       FlushLog();
       err_ << "qvl run: " << Where() << "the player stopped on run-time error " << error.number() << ": "
            << error.description() << "\n";
+      return run_exit::kHung;
+    } catch (const std::bad_alloc&) {
+      FlushLog();
+      err_ << "qvl run: " << Where() << "the player stopped on run-time error 7: Out of memory\n";
       return run_exit::kHung;
     }
     return status_;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/picture_files.h"
+#include "platform/runtime_error.h"
 #include "ui/event_loop.h"
 #include "ui/window.h"
 #include "ui/windows.h"
@@ -22,7 +23,13 @@ AnimatedPicture::AnimatedPicture(Window& window, std::string name, int index)
       frame_timer_(window.windows().scheduler()) {}
 
 void AnimatedPicture::LoadFile(const std::filesystem::path& real_path) {
-  LoadPicture(LoadPictureFile(real_path));
+  // A missing file changes nothing. Otherwise the picture shown so far
+  // gives its memory back before the new one is decoded, and a file that
+  // cannot be decoded leaves the control empty.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(real_path, error)) throw RuntimeError(err::kFileNotFound);
+  ShowPicture(nullptr);
+  LoadPicture(LoadPictureFile(real_path, window().windows().picture_budget()));
 }
 
 void AnimatedPicture::LoadPicture(PictureRef picture) {

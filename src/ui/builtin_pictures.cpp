@@ -36,7 +36,7 @@ PictureRef DecodeBuiltin(const char* file) {
   const auto bytes = EmbeddedAsset(file);
   // A built-in file that does not decode is a broken build, not bad game data.
   if (bytes.empty()) throw std::logic_error(std::string("built-in picture missing: ") + file);
-  return DecodePicture(bytes);
+  return DecodeBuiltinPicture(bytes);
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <chrono>
 #include <thread>
 #include <limits>
+#include <new>
 
 #include "platform/clocks.h"
+#include "platform/runtime_error.h"
 #include "platform/screen_output.h"
 
 namespace qvl::ui {
@@ -34,6 +36,16 @@ bool EventLoop::WaitsOnlyForInput() const {
 }
 
 bool EventLoop::DoEvents() {
+  try {
+    return RunPending();
+  } catch (const std::bad_alloc&) {
+    // Memory ran out in a handler: the procedure waiting here gets the
+    // game's "Out of memory" run-time error and reports it as its own.
+    throw RuntimeError(err::kOutOfMemory);
+  }
+}
+
+bool EventLoop::RunPending() {
   if (ended_) return false;
   if (screen_ != nullptr && virtual_clock_ == nullptr) {
     while (auto event = screen_->NextInput(0)) input_.push_back(std::move(*event));

@@ -103,6 +103,8 @@ class EventLoop {
   bool Ended() const { return ended_; }
 
  private:
+  // DoEvents' work: the pending input, the posted tasks, the due timers.
+  bool RunPending();
   Scheduler& scheduler_;
   VirtualClock* virtual_clock_;
   ScreenOutput* screen_;

@@ -11,6 +11,7 @@
 
 #include "platform/input_event.h"
 #include "platform/message_boxes.h"
+#include "platform/picture_budget.h"
 #include "ui/display_list.h"
 #include "ui/scheduler.h"
 #include "ui/window.h"
@@ -34,6 +35,8 @@ class Windows {
 
   EventLoop& loop() const { return loop_; }
   Scheduler& scheduler() const { return scheduler_; }
+  // The memory every picture the windows load from the game counts against.
+  PictureBudget& picture_budget() { return picture_budget_; }
 
   // Makes a window (not loaded, hidden).
   Window& Add(std::string name);
@@ -95,6 +98,8 @@ class Windows {
   static constexpr int kToolTipDelayMs = 500;
 
  private:
+  PictureBudget picture_budget_;
+
   void MouseMove(const InputEvent& event);
   void MouseDown(const InputEvent& event);
   void MouseUp(const InputEvent& event);

@@ -4,11 +4,13 @@
 // the lengths restored Delays run for.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <random>
 
 #include "engine/delays.h"
 #include "engine/new_game.h"
 #include "platform/clocks.h"
+#include "platform/file_replace.h"
 #include "player_test_support.h"
 #include "shell/saved_game.h"
 
@@ -180,9 +182,9 @@ TEST_F(SavedGames, ASaveThatFailsPartWayLeavesTheOldSave) {
 
   p().game.Flags[5] = 2;
   SnapshotGameState(p());
-  p().save_data.WriteBytes = [](std::ostream& out, std::string_view bytes) {
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
-    return false;  // the disk filled up half-way
+  p().save_data.WriteBytes = [](int fd, std::string_view bytes) {
+    EXPECT_EQ(WriteAllBytes(fd, bytes.substr(0, bytes.size() / 2)), 0);
+    return ENOSPC;  // the disk filled up half-way
   };
   Answer(MsgAnswer::kYes);
   try {
@@ -200,10 +202,7 @@ TEST_F(SavedGames, ASaveThatFailsPartWayLeavesTheOldSave) {
   EXPECT_EQ(files, 1);
 
   // A writer that claims success but writes short is caught as well.
-  p().save_data.WriteBytes = [](std::ostream& out, std::string_view bytes) {
-    out.write(bytes.data(), 10);
-    return true;
-  };
+  p().save_data.WriteBytes = [](int fd, std::string_view bytes) { return WriteAllBytes(fd, bytes.substr(0, 10)); };
   Answer(MsgAnswer::kYes);
   EXPECT_THROW(WriteSaveFile(p(), "Castle", "short"), RuntimeError);
   EXPECT_EQ(ReadBytes(Saved("Castle.sav")), good);

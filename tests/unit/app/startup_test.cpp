@@ -89,6 +89,7 @@ TEST(StartUp, SettingsFileOfAnyOtherLengthLeavesEverySettingEmpty) {
 }
 
 TEST(StartUp, StandardSkinPrefersTheJpgBackground) {
+  PictureBudget budget;
   GameFolder folder;
   folder.WriteSettings(SettingsWithLayout());
   folder.CopyIn(kSkinGfx / "bgmenu.bmp", "resource/gfx/BGMENU.BMP");
@@ -97,14 +98,14 @@ TEST(StartUp, StandardSkinPrefersTheJpgBackground) {
     bmp_only.StartAndRun(1200);
     const PictureRef& shown = bmp_only.p().windows.main_menu.Picture1.picture();
     ASSERT_TRUE(shown);
-    EXPECT_EQ(CentrePixel(shown) & 0xFFFFFF, CentrePixel(LoadPictureFile(kSkinGfx / "bgmenu.bmp")) & 0xFFFFFF);
+    EXPECT_EQ(CentrePixel(shown) & 0xFFFFFF, CentrePixel(LoadPictureFile(kSkinGfx / "bgmenu.bmp", budget)) & 0xFFFFFF);
   }
   folder.CopyIn(kSkinGfx / "bgmenu.jpg", "resource/gfx/bgmenu.jpg");
   TestPlayer both(folder.dir());
   both.StartAndRun(1200);
   const PictureRef& shown = both.p().windows.main_menu.Picture1.picture();
   ASSERT_TRUE(shown);
-  EXPECT_EQ(shown->frames[0].image.pixels, LoadPictureFile(kSkinGfx / "bgmenu.jpg")->frames[0].image.pixels);
+  EXPECT_EQ(shown->frames[0].image.pixels, LoadPictureFile(kSkinGfx / "bgmenu.jpg", budget)->frames[0].image.pixels);
   EXPECT_FALSE(both.p().windows.main.Picture1.picture()) << "no game background: the built-in look stays";
 }
 

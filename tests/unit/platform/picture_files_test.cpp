@@ -51,6 +51,22 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
+// Each picture under a budget of its own, as a fresh game would load it.
+PictureRef LoadTestPicture(const std::filesystem::path& path) {
+  PictureBudget budget;
+  return LoadPictureFile(path, budget);
+}
+PointerPicture LoadTestPointer(const std::filesystem::path& path) {
+  PictureBudget budget;
+  return LoadPointerFile(path, budget);
+}
+PictureRef DecodeTestPicture(const std::vector<uint8_t>& bytes) {
+  PictureBudget budget;
+  return DecodeGamePicture(bytes, budget);
+}
+// PNG is no picture of a game; the program's own pictures are read as such.
+PictureRef LoadReference(const std::filesystem::path& path) { return DecodeBuiltinPicture(ReadBytes(path)); }
+
 int ErrorNumberOf(const std::function<void()>& load) {
   try {
     load();
@@ -61,7 +77,7 @@ int ErrorNumberOf(const std::function<void()>& load) {
 }
 
 TEST(AnimatedGif, GivesEveryFrameWithItsDelay) {
-  const PictureRef gif = LoadPictureFile(kPictures / "disposal.gif");
+  const PictureRef gif = LoadTestPicture(kPictures / "disposal.gif");
   EXPECT_EQ(gif->width, 20);
   EXPECT_EQ(gif->height, 20);
   ASSERT_EQ(gif->FrameCount(), 4);
@@ -76,7 +92,7 @@ TEST(AnimatedGif, GivesEveryFrameWithItsDelay) {
 }
 
 TEST(AnimatedGif, ComposesFramesAsABrowserShowsThem) {
-  const PictureRef gif = LoadPictureFile(kPictures / "disposal.gif");
+  const PictureRef gif = LoadTestPicture(kPictures / "disposal.gif");
   ASSERT_EQ(gif->FrameCount(), 4);
   const Image& f1 = gif->frames[0].image;
   const Image& f2 = gif->frames[1].image;
@@ -98,9 +114,9 @@ TEST(AnimatedGif, ComposesFramesAsABrowserShowsThem) {
 }
 
 TEST(AnimatedGif, BusyAndInterlacedPicturesDecodeExactly) {
-  const PictureRef png = LoadPictureFile(kPictures / "noise.png");
-  const PictureRef plain = LoadPictureFile(kPictures / "noise.gif");
-  const PictureRef interlaced = LoadPictureFile(kPictures / "noise_interlaced.gif");
+  const PictureRef png = LoadReference(kPictures / "noise.png");
+  const PictureRef plain = LoadTestPicture(kPictures / "noise.gif");
+  const PictureRef interlaced = LoadTestPicture(kPictures / "noise_interlaced.gif");
   ASSERT_EQ(plain->FrameCount(), 1);
   ASSERT_EQ(interlaced->FrameCount(), 1);
   EXPECT_EQ(plain->frames[0].image.pixels, png->frames[0].image.pixels);
@@ -108,14 +124,14 @@ TEST(AnimatedGif, BusyAndInterlacedPicturesDecodeExactly) {
 }
 
 TEST(AnimatedGif, TransparentColourBecomesSeeThrough) {
-  const PictureRef gif = LoadPictureFile(kPictures / "transparent.gif");
+  const PictureRef gif = LoadTestPicture(kPictures / "transparent.gif");
   ASSERT_EQ(gif->FrameCount(), 1);
   EXPECT_EQ(gif->frames[0].image.At(2, 2), kRed);
   EXPECT_EQ(gif->frames[0].image.At(15, 5) >> 24, 0u);
 }
 
 TEST(StillPicture, BmpKeepsItsPixels) {
-  const PictureRef bmp = LoadPictureFile(kPictures / "still.bmp");
+  const PictureRef bmp = LoadTestPicture(kPictures / "still.bmp");
   ASSERT_EQ(bmp->FrameCount(), 1);
   EXPECT_EQ(bmp->width, 8);
   EXPECT_EQ(bmp->height, 6);
@@ -124,7 +140,7 @@ TEST(StillPicture, BmpKeepsItsPixels) {
 }
 
 TEST(StillPicture, JpegDecodesCloseToItsColour) {
-  const PictureRef jpg = LoadPictureFile(kPictures / "still.jpg");
+  const PictureRef jpg = LoadTestPicture(kPictures / "still.jpg");
   ASSERT_EQ(jpg->FrameCount(), 1);
   EXPECT_EQ(jpg->width, 64);
   EXPECT_EQ(jpg->height, 48);
@@ -136,28 +152,28 @@ TEST(StillPicture, JpegDecodesCloseToItsColour) {
 }
 
 TEST(PictureErrors, MissingFileIsFileNotFound) {
-  EXPECT_EQ(ErrorNumberOf([] { LoadPictureFile(kPictures / "no_such_picture.gif"); }), 53);
-  EXPECT_EQ(ErrorNumberOf([] { LoadPointerFile(kPictures / "no_such_pointer.cur"); }), 53);
-  EXPECT_EQ(ErrorNumberOf([] { LoadPictureFile(kPictures); }), 53) << "a folder is not a picture";
+  EXPECT_EQ(ErrorNumberOf([] { LoadTestPicture(kPictures / "no_such_picture.gif"); }), 53);
+  EXPECT_EQ(ErrorNumberOf([] { LoadTestPointer(kPictures / "no_such_pointer.cur"); }), 53);
+  EXPECT_EQ(ErrorNumberOf([] { LoadTestPicture(kPictures); }), 53) << "a folder is not a picture";
 }
 
 TEST(PictureErrors, TruncatedOrGarbageIsInvalidPicture) {
   ScratchFolder scratch;
-  for (const char* name : {"disposal.gif", "still.bmp", "still.jpg"}) {
+  for (const char* name : {"still.bmp", "still.jpg"}) {
     std::vector<uint8_t> bytes = ReadBytes(kPictures / name);
     bytes.resize(bytes.size() / 2);
     const auto cut = scratch.Write(std::string("cut_") + name, bytes);
-    EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(cut); }), 481) << name << " cut in half";
+    EXPECT_EQ(ErrorNumberOf([&] { LoadTestPicture(cut); }), 481) << name << " cut in half";
   }
   const auto empty = scratch.Write("empty.jpg", {});
-  EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(empty); }), 481);
+  EXPECT_EQ(ErrorNumberOf([&] { LoadTestPicture(empty); }), 481);
   const auto text = scratch.Write("text.gif", {'h', 'e', 'l', 'l', 'o'});
-  EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(text); }), 481);
+  EXPECT_EQ(ErrorNumberOf([&] { LoadTestPicture(text); }), 481);
   // A block that is neither an image, an extension nor the end.
   std::vector<uint8_t> bad_gif = ReadBytes(kPictures / "disposal.gif");
   const size_t table = (bad_gif[10] & 0x80) ? 3u * (2u << (bad_gif[10] & 0x07)) : 0u;
   bad_gif[13 + table] = 0x77;
-  EXPECT_EQ(ErrorNumberOf([&] { DecodePicture(bad_gif); }), 481);
+  EXPECT_EQ(ErrorNumberOf([&] { DecodeTestPicture(bad_gif); }), 481);
 }
 
 // Every byte of a file changed in turn: each picture either decodes or is
@@ -171,7 +187,7 @@ TEST(PictureErrors, DamagedBytesGiveAPictureOrInvalidPicture) {
         std::vector<uint8_t> damaged = whole;
         damaged[at] = value;
         try {
-          const PictureRef p = DecodePicture(damaged);
+          const PictureRef p = DecodeTestPicture(damaged);
           ASSERT_GE(p->FrameCount(), 1);
           ASSERT_EQ(p->frames[0].image.pixels.size(), static_cast<size_t>(p->width) * p->height);
         } catch (const RuntimeError& e) {
@@ -187,7 +203,7 @@ TEST(PictureErrors, DamagedBytesGiveAPictureOrInvalidPicture) {
 TEST(PictureErrors, GifAskingForAHugeScreenIsInvalid) {
   std::vector<uint8_t> gif = ReadBytes(kPictures / "disposal.gif");
   gif[6] = gif[7] = gif[8] = gif[9] = 0xFF;  // 65535 x 65535
-  EXPECT_EQ(ErrorNumberOf([&] { DecodePicture(gif); }), 481);
+  EXPECT_EQ(ErrorNumberOf([&] { DecodeTestPicture(gif); }), 481);
 }
 
 TEST(PointerFile, CursorGivesItsHotSpot) {
@@ -198,7 +214,7 @@ TEST(PointerFile, CursorGivesItsHotSpot) {
   cur[6 + 6] = 9;  // hot spot y
   cur[6 + 5] = cur[6 + 7] = 0;
   ScratchFolder scratch;
-  const PointerPicture pointer = LoadPointerFile(scratch.Write("arrow.cur", cur));
+  const PointerPicture pointer = LoadTestPointer(scratch.Write("arrow.cur", cur));
   ASSERT_TRUE(pointer.picture);
   EXPECT_EQ(pointer.picture->width, 32);
   EXPECT_EQ(pointer.hot_x, 5);
@@ -206,26 +222,26 @@ TEST(PointerFile, CursorGivesItsHotSpot) {
 }
 
 TEST(PointerFile, OtherPicturesPointWithTheirTopLeftCorner) {
-  const PointerPicture icon = LoadPointerFile(kPictures / "pointer.ico");
+  const PointerPicture icon = LoadTestPointer(kPictures / "pointer.ico");
   EXPECT_EQ(icon.picture->width, 32);
   EXPECT_EQ(icon.hot_x, 0);
   EXPECT_EQ(icon.hot_y, 0);
-  const PointerPicture gif = LoadPointerFile(kPictures / "transparent.gif");
+  const PointerPicture gif = LoadTestPointer(kPictures / "transparent.gif");
   EXPECT_EQ(gif.hot_x, 0);
   EXPECT_EQ(gif.hot_y, 0);
 }
 
 // Headless play may decode on any thread, with no window and no video.
 TEST(PictureDecoding, ThreadsDecodingAtOnceGetTheSamePictures) {
-  const PictureRef gif = LoadPictureFile(kPictures / "disposal.gif");
-  const PictureRef jpg = LoadPictureFile(kPictures / "still.jpg");
+  const PictureRef gif = LoadTestPicture(kPictures / "disposal.gif");
+  const PictureRef jpg = LoadTestPicture(kPictures / "still.jpg");
   std::vector<int> mismatches(4, 0);
   std::vector<std::thread> threads;
   for (size_t t = 0; t < mismatches.size(); ++t) {
     threads.emplace_back([&, t] {
       for (int i = 0; i < 25; ++i) {
-        const PictureRef g = LoadPictureFile(kPictures / "disposal.gif");
-        const PictureRef j = LoadPictureFile(kPictures / "still.jpg");
+        const PictureRef g = LoadTestPicture(kPictures / "disposal.gif");
+        const PictureRef j = LoadTestPicture(kPictures / "still.jpg");
         if (g->frames[3].image.pixels != gif->frames[3].image.pixels) ++mismatches[t];
         if (j->frames[0].image.pixels != jpg->frames[0].image.pixels) ++mismatches[t];
       }
@@ -242,10 +258,67 @@ TEST(Screenshot, PngKeepsEveryPixel) {
   ScratchFolder scratch;
   const auto file = scratch.path() / "shot.png";
   ASSERT_TRUE(SavePng(image, file));
-  const PictureRef back = LoadPictureFile(file);
+  const PictureRef back = LoadReference(file);
   ASSERT_EQ(back->FrameCount(), 1);
   EXPECT_EQ(back->frames[0].image.pixels, image.pixels);
   EXPECT_FALSE(SavePng(image, scratch.path() / "no_folder" / "shot.png"));
+}
+
+}  // namespace
+}  // namespace qvl
+
+namespace qvl {
+namespace {
+
+const std::filesystem::path kHostile =
+    std::filesystem::path(QVL_TEST_SOURCE_DIR) / "games" / "pictures" / "resource" / "gfx";
+
+// Read as other decoders read them: what is whole of a damaged GIF stays.
+TEST(LenientGif, KeepsTheWholeFramesBeforeTheDamage) {
+  EXPECT_EQ(LoadTestPicture(kHostile / "notrailer.gif")->FrameCount(), 4) << "only the trailer is missing";
+  EXPECT_EQ(LoadTestPicture(kHostile / "cutlast.gif")->FrameCount(), 3) << "the cut last frame is dropped";
+  EXPECT_EQ(ErrorNumberOf([] { LoadTestPicture(kHostile / "noframe.gif"); }), 481) << "no whole frame";
+
+  // Bytes that are no block after the second frame end the picture there.
+  std::vector<uint8_t> gif = ReadBytes(kPictures / "disposal.gif");
+  gif.resize(0x6F);  // just after the second frame
+  gif.push_back(0x77);
+  const PictureRef two = DecodeTestPicture(gif);
+  ASSERT_EQ(two->FrameCount(), 2);
+  EXPECT_EQ(two->frames[1].image.At(2, 2), kBlue);
+}
+
+// Pictures of a game are GIF, BMP and JPEG by their content, whatever the
+// name says; anything else, or a picture claiming more memory than the
+// budget, is invalid before it is decoded.
+TEST(PictureBudgetTest, RefusesOtherFormatsAndHugeClaims) {
+  for (const char* name : {"svg.bmp", "pnm.jpg", "huge.bmp", "bomb.gif"}) {
+    EXPECT_EQ(ErrorNumberOf([&] { LoadTestPicture(kHostile / name); }), 481) << name;
+  }
+  // The PNG a screenshot writes is no game picture either.
+  EXPECT_EQ(ErrorNumberOf([] { DecodeTestPicture(ReadBytes(kPictures / "noise.png")); }), 481);
+  // A BMP named .gif is read as the BMP it is.
+  ScratchFolder scratch;
+  EXPECT_EQ(LoadTestPicture(scratch.Write("really_a_bmp.gif", ReadBytes(kPictures / "still.bmp")))->width, 8);
+}
+
+TEST(PictureBudgetTest, CountsThePicturesHeldAndGivesTheirBytesBack) {
+  const int64_t one = PictureBudget::BytesOf(20, 20, 4);  // disposal.gif
+  PictureBudget budget(one, 2 * one);
+  PictureRef first = LoadPictureFile(kPictures / "disposal.gif", budget);
+  PictureRef second = LoadPictureFile(kPictures / "disposal.gif", budget);
+  EXPECT_EQ(budget.InUse(), 2 * one);
+  EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(kPictures / "disposal.gif", budget); }), 481) << "the game's total";
+  PictureRef copy = first;
+  first.reset();
+  EXPECT_EQ(budget.InUse(), 2 * one) << "a picture held anywhere still counts";
+  copy.reset();
+  EXPECT_EQ(budget.InUse(), one);
+  EXPECT_NO_THROW(LoadPictureFile(kPictures / "disposal.gif", budget));
+  PictureBudget small(one - 1, 10 * one);
+  EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(kPictures / "disposal.gif", small); }), 481) << "one picture";
+  EXPECT_EQ(PictureBudget::BytesOf(0xFFFFFFFF, 0xFFFFFFFF, 0xFFFF) > PictureBudget::kMostBytesInAll, true)
+      << "header sizes multiply without overflow";
 }
 
 }  // namespace

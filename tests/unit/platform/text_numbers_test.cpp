@@ -56,6 +56,11 @@ TEST(TextNumbers, SixteenBitConversionRoundsHalfToEvenAndOverflows) {
   EXPECT_EQ(Add16(32000, 767), 32767);
   EXPECT_THROW(Add16(32000, 768), RuntimeError);
   EXPECT_THROW(Add16(-32768, -1), RuntimeError);
+  // Any 32-bit values: an overflow, never a wrapped sum that looks in range.
+  EXPECT_THROW(Add16(INT32_MAX, INT32_MAX), RuntimeError);
+  EXPECT_THROW(Add16(INT32_MIN, INT32_MIN), RuntimeError);
+  EXPECT_THROW(Add16(INT32_MAX, 1), RuntimeError);
+  EXPECT_EQ(Add16(INT32_MAX, INT32_MIN + 2), 1);
 }
 
 TEST(TextNumbers, TrimAndCaseHelpers) {

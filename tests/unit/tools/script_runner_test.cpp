@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "platform/picture_files.h"
@@ -261,7 +262,9 @@ TEST(ScriptRunner, ShotWritesThePngOfTheScreen) {
   options.shots_dir = dir;
   auto run = Play("ready\nshot menu.png\n", options);
   ASSERT_EQ(run.status, 0) << run.err;
-  PictureRef shot = LoadPictureFile(dir / "menu.png");
+  std::ifstream png(dir / "menu.png", std::ios::binary);
+  PictureRef shot = DecodeBuiltinPicture(
+      std::vector<uint8_t>((std::istreambuf_iterator<char>(png)), std::istreambuf_iterator<char>()));
   ASSERT_TRUE(shot);
   EXPECT_EQ(shot->width, 800);
   EXPECT_EQ(shot->height, 600);

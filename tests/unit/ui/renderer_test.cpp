@@ -7,6 +7,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "platform/picture_files.h"
 #include "ui/builtin_pictures.h"
@@ -294,7 +297,9 @@ TEST_F(RendererTest, ComposedScreenshot) {
   const std::filesystem::path folder = dir ? dir : std::filesystem::temp_directory_path();
   const auto file = folder / "renderer_composed_screen.png";
   ASSERT_TRUE(SavePng(screen, file));
-  const PictureRef back = LoadPictureFile(file);
+  std::ifstream in(file, std::ios::binary);
+  const std::vector<uint8_t> png((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const PictureRef back = DecodeBuiltinPicture(png);
   EXPECT_EQ(back->frames[0].image.pixels, screen.pixels);
   if (!dir) std::filesystem::remove(file);
 }
