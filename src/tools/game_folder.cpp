@@ -116,13 +116,14 @@ int BuildGame(const fs::path& toml_file, const fs::path& out_dir, std::ostream& 
     // A game that would fail in play is not written, unless the author
     // asks for it.
     lint::Report faults = lint::LintPath(toml_file, {.errors_only = true});
-    if (!faults.diagnostics.empty()) {
+    if (!faults.diagnostics.empty() && force) {
+      errors << toml_file.string() << ": " << faults.diagnostics.size()
+             << " lint errors; the game is written all the same (--force)\n";
+    } else if (!faults.diagnostics.empty()) {
       lint::WriteText(faults, errors);
-      if (!force) {
-        errors << "qvl build: nothing written: the game has errors (qvl lint shows every finding; --force writes "
-                  "the game anyway)\n";
-        return 1;
-      }
+      errors << "qvl build: nothing written: the game has errors (qvl lint shows every finding; --force writes "
+                "the game anyway)\n";
+      return 1;
     }
     CopyGameResources(toml_file.parent_path().empty() ? fs::path(".") : toml_file.parent_path(), out_dir);
     WriteGameFolder(game, out_dir);

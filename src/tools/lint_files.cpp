@@ -69,7 +69,9 @@ std::string Nearest(const fs::path& folder, const std::string& wanted) {
   size_t best_distance = std::max<size_t>(2, wanted.size() / 4) + 1;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::string name = it->path().filename().string();
-    size_t distance = EditDistance(Lower(wanted), Lower(name));
+    // The same name with another extension is the likeliest slip.
+    bool same_stem = Lower(fs::path(name).stem().string()) == Lower(fs::path(wanted).stem().string());
+    size_t distance = same_stem ? 1 : EditDistance(Lower(wanted), Lower(name));
     if (distance < best_distance) {
       best_distance = distance;
       best = name;

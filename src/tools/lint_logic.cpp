@@ -10,12 +10,14 @@ namespace qvl::tools::lint {
 
 namespace {
 
+constexpr int kFlagCount = 255;  // flags outside 1 … 255 are reported as references
+
 void CheckFlagFlow(const Game& game, const Facts& facts, Report& report) {
   std::set<int> written, read;
   for (const FlagWrite& write : facts.writes) written.insert(write.flag);
   for (const FlagRead& r : facts.reads) read.insert(r.flag);
   for (const FlagRead& r : facts.reads) {
-    if (r.flag <= 0 || written.count(r.flag)) continue;
+    if (r.flag < 1 || r.flag > kFlagCount || written.count(r.flag)) continue;
     if (r.op == -1) {
       report.Add("Q040", r.place, "the score is kept in flag " + std::to_string(r.flag) +
                                       ", which nothing sets: the score stays 0");
@@ -26,7 +28,7 @@ void CheckFlagFlow(const Game& game, const Facts& facts, Report& report) {
   }
   std::set<int> told;
   for (const FlagWrite& w : facts.writes) {
-    if (w.flag <= 0 || read.count(w.flag) || !told.insert(w.flag).second) continue;
+    if (w.flag < 1 || w.flag > kFlagCount || read.count(w.flag) || !told.insert(w.flag).second) continue;
     report.Add("Q041", w.place, "flag " + std::to_string(w.flag) + " is set here but nothing tests it");
   }
   (void)game;
