@@ -49,8 +49,12 @@ std::filesystem::path RealPath(Player& p, const std::string& path) {
 
 PictureRef LoadGamePicture(Player& p, const std::string& path) {
   auto found = p.files.Find(path);
-  if (!found) throw RuntimeError(err::kFileNotFound);
-  return LoadPictureFile(*found);
+  if (!found) throw RuntimeError(err::kFileNotFound).WithFile(path);
+  try {
+    return LoadPictureFile(*found);
+  } catch (RuntimeError& error) {
+    throw error.WithFile(found->string());
+  }
 }
 
 void InitSavedFolder(Player& p) {

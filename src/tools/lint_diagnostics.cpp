@@ -50,11 +50,12 @@ constexpr std::array kChecks = {
     Check{"Q044", kWarning, "a scene nothing leads to"},
     Check{"Q045", kWarning, "a conversation line that does nothing"},
     Check{"Q050", kWarning, "an Ambient that sets a flag"},
-    Check{"Q051", kError, "a jump rule to its own scene"},
+    Check{"Q051", kWarning, "a jump rule to its own scene"},
     Check{"Q052", kWarning, "a sound-watching Responder that changes the scene"},
     Check{"Q053", kWarning, "a Delay of 0 seconds"},
     Check{"Q054", kWarning, "hidden objects that set each other's flags in a loop"},
     Check{"Q055", kWarning, "more than one Conversation shown at setup"},
+    Check{"Q056", kError, "the main menu cannot start a new game"},
 };
 
 const char* SectionName(Section section) {

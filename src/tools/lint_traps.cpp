@@ -50,7 +50,8 @@ void CheckScene(const Game& game, int n, Report& report) {
   if (scene.JumpEnabled == kOn && scene.JumpScene == n) {
     report.Add("Q051", RecordPlace(Section::kScene, n, "jump_scene"),
                "the jump rule leads to scene " + std::to_string(n) +
-                   " itself: when its condition holds the scene loads itself again and again");
+                   " itself: the player never takes it and writes 'Cannot set Jump To Scene same as Current Scene' "
+                   "to the notify log instead");
   }
   int conversations_at_setup = 0;
   for (int k = 1; k <= data::SceneRec::kSlotCount; ++k) {
@@ -93,6 +94,12 @@ void CheckScene(const Game& game, int n, Report& report) {
 }  // namespace
 
 void CheckTraps(const Game& game, Report& report) {
+  // Only the main menu's new-game button starts a game; 0 hides it.
+  if (game.HasGeneral() && game.general.MenuButton(2) == 0) {
+    report.Add("Q056", RecordPlace(Section::kGeneral, 1, "menu_button2"),
+               "menu_button2 = 0 hides the main menu's new-game button, so nobody can start the game; "
+               "write menu_button2 = 1");
+  }
   for (int n = 1; n <= game.SceneCount(); ++n) CheckScene(game, n, report);
 }
 

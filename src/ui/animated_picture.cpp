@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/picture_files.h"
+#include "platform/runtime_error.h"
 #include "ui/event_loop.h"
 #include "ui/window.h"
 #include "ui/windows.h"
@@ -22,7 +23,13 @@ AnimatedPicture::AnimatedPicture(Window& window, std::string name, int index)
       frame_timer_(window.windows().scheduler()) {}
 
 void AnimatedPicture::LoadFile(const std::filesystem::path& real_path) {
-  LoadPicture(LoadPictureFile(real_path));
+  PictureRef picture;
+  try {
+    picture = LoadPictureFile(real_path);
+  } catch (RuntimeError& error) {
+    throw error.WithFile(real_path.string());
+  }
+  LoadPicture(std::move(picture));
 }
 
 void AnimatedPicture::LoadPicture(PictureRef picture) {
