@@ -8,7 +8,6 @@
 #include "data/loc_rec.h"
 #include "data/record_file.h"
 #include "data/scene_rec.h"
-#include "engine/notify_log.h"
 #include "game/error_report.h"
 #include "game/player.h"
 
@@ -56,16 +55,9 @@ std::vector<std::string> DamagedDataFiles(Player& p) {
 }
 
 void CheckDataFiles(Player& p) {
-  const std::vector<std::string> damaged = DamagedDataFiles(p);
-  if (damaged.empty()) return;
-  std::string text = "The game's data files are damaged:";
-  for (const std::string& line : damaged) {
-    text += "\r\n" + line;
-    p.runtime().WriteErrorLine(std::string(kAppTitle) + ": " + p.AppPath() + line);
-    LogLine(p, "Damaged data file: " + line);
+  for (const std::string& line : DamagedDataFiles(p)) {
+    p.runtime().WriteErrorLine(std::string(kAppTitle) + ": damaged data file: " + p.AppPath() + line);
   }
-  text += "\r\nThe game may not play as it was made.";
-  p.runtime().message_boxes().Show(kAppTitle, text, MsgIcon::kExclamation, MsgButtons::kOK);
 }
 
 }  // namespace qvl

@@ -15,8 +15,9 @@ struct Player;
 // file that is empty counts as sound: the game then has no settings.
 std::vector<std::string> DamagedDataFiles(Player& p);
 
-// Tells the player which data files are damaged (a message box, the error
-// output and the notify log) and goes on; the files are not touched.
+// Names each damaged data file on the error output and goes on: the game
+// meets the files as it always did (a settings file of the wrong length is
+// still ignored without a word on screen), and they are not touched.
 void CheckDataFiles(Player& p);
 
 }  // namespace qvl

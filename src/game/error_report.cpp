@@ -46,7 +46,8 @@ std::string WhereNamed(const Player& p, const std::string& file) {
 
 }  // namespace
 
-std::string ErrorCauseLine(const Player& p, const std::string& procedure, const RuntimeError& error) {
+std::string ErrorCauseLine(const Player& p, const std::string& procedure, const RuntimeError& error,
+                           const std::string& object) {
   std::string line = std::string(kAppTitle) + ": " + procedure + ": error " + Num(error.number()) + " (" +
                      error.description() + ")";
   std::string separator = ": ";
@@ -60,15 +61,23 @@ std::string ErrorCauseLine(const Player& p, const std::string& procedure, const 
   }
   if (p.game.CurrentScene != 0) {
     line += separator + "scene " + Num(p.game.CurrentScene);
-    if (!error.file().empty()) line += WhereNamed(p, error.file());
+    if (!object.empty()) {
+      line += " " + object;
+    } else if (!error.file().empty()) {
+      line += WhereNamed(p, error.file());
+    }
   }
   return line;
 }
 
-void ReportUnexpected(Player& p, const std::string& procedure, const RuntimeError& error) {
-  const std::string cause = ErrorCauseLine(p, procedure, error);
+void ReportErrorCause(Player& p, const std::string& procedure, const RuntimeError& error, const std::string& object) {
+  const std::string cause = ErrorCauseLine(p, procedure, error, object);
   p.runtime().WriteErrorLine(cause);
   LogLine(p, cause);
+}
+
+void ReportUnexpected(Player& p, const std::string& procedure, const RuntimeError& error) {
+  ReportErrorCause(p, procedure, error);
   p.runtime().message_boxes().Show(kAppTitle, UnexpectedErrorText(procedure, error), MsgIcon::kCritical,
                                    MsgButtons::kOK);
 }

@@ -20,8 +20,15 @@ inline constexpr const char* kAppTitle = "QuorvelPlayer";
 void ReportUnexpected(Player& p, const std::string& procedure, const RuntimeError& error);
 
 // That cause as one line: "QuorvelPlayer: LoadScene: error 53 (File not
-// found): file /games/x/resource/gfx/hall.bmp; scene 3 picture".
-std::string ErrorCauseLine(const Player& p, const std::string& procedure, const RuntimeError& error);
+// found): file /games/x/resource/gfx/hall.bmp; scene 3 picture". `object`
+// names the object being handled when the procedure knows it ("slot 4
+// (Responder)"); otherwise the objects naming the file are found.
+std::string ErrorCauseLine(const Player& p, const std::string& procedure, const RuntimeError& error,
+                           const std::string& object = "");
+
+// Writes that line to the error output and, when it is on, the notify log.
+void ReportErrorCause(Player& p, const std::string& procedure, const RuntimeError& error,
+                      const std::string& object = "");
 
 // The text of that box, for procedures that add to it.
 std::string UnexpectedErrorText(const std::string& procedure, const RuntimeError& error);

@@ -28,6 +28,7 @@ skin8 = "1/1"
 skin9 = "1/1"
 skin10 = "1/1"
 skin11 = "1/1"
+menu_button2 = 1
 
 [[scene]]
 record = 1
@@ -88,28 +89,28 @@ TEST_F(LintTest, FindingsNameTheLineTheFieldAndThePlaceInTheAuthorsTerms) {
   text.replace(text.find("gives_item = 1"), 14, "gives_item = 4");
   text.replace(text.find("icon_picture = \"lamp.gif\""), 25, "icon_picture = \"Lamp.GIF\"");
   EXPECT_EQ(Lint(text),
-            "game.toml:24: scene 1 slot 5 (Goodie) picture: error Q010: picture 'lamp.jpg' not found in "
+            "game.toml:25: scene 1 slot 5 (Goodie) picture: error Q010: picture 'lamp.jpg' not found in "
             "resource/gfx (did you mean 'lamp.gif'?)\n"
-            "game.toml:25: scene 1 slot 5 (Goodie) gives_item: error Q021: there is no item 4 (the game has 1 "
+            "game.toml:26: scene 1 slot 5 (Goodie) gives_item: error Q021: there is no item 4 (the game has 1 "
             "item)\n"
-            "game.toml:27: item 1: warning Q042: item 1 ('Lamp') is never given: no Goodie, combination, "
+            "game.toml:28: item 1: warning Q042: item 1 ('Lamp') is never given: no Goodie, combination, "
             "examining, Responder or starting inventory gives it\n"
-            "game.toml:29: item 1 icon_picture: warning Q011: 'Lamp.GIF' is found as 'lamp.gif' only because the "
+            "game.toml:30: item 1 icon_picture: warning Q011: 'Lamp.GIF' is found as 'lamp.gif' only because the "
             "letter case is ignored; systems that tell case apart will not find it\n"
             "2 errors, 2 warnings, 0 notes\n");
   // Fields written in their raw form have lines too; a field left out is
   // placed at its object.
   text.replace(text.find("gives_item = 4"), 14, "param6 = 4");
-  EXPECT_NE(Lint(text).find("game.toml:25: scene 1 slot 5 (Goodie) gives_item: error Q021"), std::string::npos);
+  EXPECT_NE(Lint(text).find("game.toml:26: scene 1 slot 5 (Goodie) gives_item: error Q021"), std::string::npos);
   text.replace(text.find("show_mode = \"always\""), 20, "show_mode = 7");
-  EXPECT_NE(Lint(text).find("game.toml:23: scene 1 slot 5 (Goodie) show_mode: warning Q030"), std::string::npos);
+  EXPECT_NE(Lint(text).find("game.toml:24: scene 1 slot 5 (Goodie) show_mode: warning Q030"), std::string::npos);
 }
 
 TEST_F(LintTest, JsonCarriesEveryFindingForEditors) {
   std::string text = kGame;
   text.replace(text.find("gives_item = 1"), 14, "gives_item = 4");
   std::string json = Lint(text, true);
-  EXPECT_NE(json.find(R"j({"code":"Q021","severity":"error","file":"game.toml","line":25,)j"
+  EXPECT_NE(json.find(R"j({"code":"Q021","severity":"error","file":"game.toml","line":26,)j"
                       R"j("place":"scene 1 slot 5 (Goodie)","section":"scene","record":1,"slot":5,)j"
                       R"j("field":"gives_item","message":"there is no item 4 (the game has 1 item)"})j"),
             std::string::npos)
