@@ -25,6 +25,7 @@ struct FileRef {
   std::string name;       // as the data writes it, trimmed (Windows-1252)
   FileUse use;
   bool optional = false;  // a skin file the player loads only when it is there
+  bool object_picture = false;  // the picture a visible object is drawn with
 };
 
 // The files named by the settings, items, locations, scene headers,

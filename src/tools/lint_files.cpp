@@ -80,13 +80,21 @@ std::string Nearest(const fs::path& folder, const std::string& wanted) {
   return best;
 }
 
-// What the player's decoders make of a file: empty when it reads, else why not.
-std::string ReadProblem(const FileRef& ref, const fs::path& real) {
+// What the player's decoders make of a file: why it cannot be read (empty
+// when it can) and, for a picture, its size.
+struct ReadResult {
+  std::string problem;
+  int width = 0;
+  int height = 0;
+};
+
+ReadResult Read(const FileRef& ref, const fs::path& real) {
   try {
     if (ref.use == FileUse::kPointer) {
       LoadPointerFile(real);
     } else if (IsPicture(ref)) {
-      LoadPictureFile(real);
+      PictureRef picture = LoadPictureFile(real);
+      return {"", picture->width, picture->height};
     } else {
       std::string kind = MediaKind(ref.name);
       if (kind == "wav") {
@@ -97,14 +105,18 @@ std::string ReadProblem(const FileRef& ref, const fs::path& real) {
         media::CountAudioSeconds(real.string());
       } else {
         media::MediaInfo info = media::ProbeMedia(real.string());
-        if (!info.has_video) return "the movie has no pictures";
+        if (!info.has_video) return {"the movie has no pictures"};
       }
     }
   } catch (const RuntimeError& e) {
-    return "error " + std::to_string(e.number()) + " (" + e.description() + ")";
+    return {"error " + std::to_string(e.number()) + " (" + e.description() + ")"};
   }
-  return "";
+  return {};
 }
+
+// The scene area of the game window, where objects are drawn.
+constexpr int kSceneWidth = 700;
+constexpr int kSceneHeight = 475;
 
 class FileChecker {
  public:
@@ -135,13 +147,17 @@ class FileChecker {
                   Quoted(ref.name) + " is found as " + Quoted(real->filename().string()) +
                       " only because the letter case is ignored; systems that tell case apart will not find it");
     }
-    auto cached = problems_.find(*real);
-    if (cached == problems_.end()) cached = problems_.emplace(*real, ReadProblem(ref, *real)).first;
-    if (cached->second.empty()) return;
+    auto cached = reads_.find(*real);
+    if (cached == reads_.end()) cached = reads_.emplace(*real, Read(ref, *real)).first;
+    const ReadResult& read = cached->second;
+    if (read.problem.empty()) {
+      if (ref.object_picture) CheckObjectFits(ref, read);
+      return;
+    }
     if (IsPicture(ref)) {
-      report_.Add("Q012", ref.place, "picture " + Quoted(ref.name) + " cannot be decoded: " + cached->second);
+      report_.Add("Q012", ref.place, "picture " + Quoted(ref.name) + " cannot be decoded: " + read.problem);
     } else {
-      report_.Add("Q014", ref.place, Quoted(ref.name) + " cannot be played: " + cached->second);
+      report_.Add("Q014", ref.place, Quoted(ref.name) + " cannot be played: " + read.problem);
     }
   }
 
@@ -154,10 +170,23 @@ class FileChecker {
     report_.Add(IsPicture(ref) ? "Q010" : "Q013", ref.place, what);
   }
 
+  // An object whose corner lies in the scene area but whose picture runs
+  // past its edge (a corner outside is a fault of its own, found with the
+  // values).
+  void CheckObjectFits(const FileRef& ref, const ReadResult& read) {
+    const data::ObjectSlot& o = game_.scene(ref.place.record).slot(ref.place.slot);
+    if (o.Left < 0 || o.Top < 0 || o.Left >= kSceneWidth || o.Top >= kSceneHeight) return;
+    if (o.Left + read.width <= kSceneWidth && o.Top + read.height <= kSceneHeight) return;
+    report_.Add("Q033", ref.place,
+                "the " + std::to_string(read.width) + " x " + std::to_string(read.height) + " picture at left " +
+                    std::to_string(o.Left) + ", top " + std::to_string(o.Top) +
+                    " runs past the 700 x 475 scene area; its outer part cannot be seen or clicked");
+  }
+
   const Game& game_;
   Report& report_;
   PathResolver resolver_;
-  std::map<fs::path, std::string> problems_;
+  std::map<fs::path, ReadResult> reads_;
 };
 
 }  // namespace

@@ -194,31 +194,35 @@ void AddFilesOf(const Object& o, std::vector<FileRef>& refs) {
   auto add = [&](TextField f, FileUse use) {
     if (!o[f].empty()) refs.push_back({o.At(f), o[f], use});
   };
+  // The picture the object is drawn with, at its left and top.
+  auto drawn = [&](TextField f) {
+    if (!o[f].empty()) refs.push_back({o.At(f), o[f], FileUse::kPicture, false, true});
+  };
   switch (o.slot().Kind) {
     case data::kAmbient:
-      add(ambient::kPicture, FileUse::kPicture);
+      drawn(ambient::kPicture);
       add(ambient::kSound, FileUse::kSound);
       break;
     case data::kLink:
-      if (o[link::kClickArea] == 0) add(link::kPicture, FileUse::kPicture);
+      if (o[link::kClickArea] == 0) drawn(link::kPicture);
       add(link::kSound, FileUse::kSound);
       add(link::kClickSound, FileUse::kSound);
       add(link::kItemRequiredSound, FileUse::kSound);
       break;
     case data::kGoodie:
-      add(goodie::kPicture, FileUse::kPicture);
+      drawn(goodie::kPicture);
       add(goodie::kSound, FileUse::kSound);
       add(goodie::kPickupMedia, FileUse::kSoundOrMovie);
       add(goodie::kItemRequiredSound, FileUse::kSound);
       break;
     case data::kSwitch:
-      add(switch_::kPicture, FileUse::kPicture);
+      drawn(switch_::kPicture);
       add(switch_::kOffSound, FileUse::kSound);
       add(switch_::kOnSound, FileUse::kSound);
       add(switch_::kItemRequiredSound, FileUse::kSound);
       break;
     case data::kReactor: {
-      add(reactor::kPicture, FileUse::kPicture);
+      drawn(reactor::kPicture);
       int16_t action = o[reactor::kAction];
       if (action == reactor::action::kMovieAnimateOnce || action == reactor::action::kMovie) {
         add(reactor::kMovie, FileUse::kMovie);
