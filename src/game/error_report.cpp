@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "engine/notify_log.h"
+#include "game/notify_log.h"
 #include "game/player.h"
 #include "platform/text_numbers.h"
 
