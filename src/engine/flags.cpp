@@ -18,7 +18,9 @@ FlagNestingGuard::~FlagNestingGuard() {
 }
 
 int16_t FlagValue(const Player& p, int flag) {
-  if (flag < 0 || flag > GameState::kFlagCount) throw RuntimeError(err::kSubscript);
+  if (flag < 0 || flag > GameState::kFlagCount) {
+    throw RuntimeError(err::kSubscript).WithCause("flag " + std::to_string(flag) + " (flags are 1 to 255)");
+  }
   return p.game.Flags[static_cast<size_t>(flag)];
 }
 

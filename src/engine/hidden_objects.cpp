@@ -285,6 +285,9 @@ void SettleConversationBox(Player& p, ConversationRequest request) {
 }
 
 void ReportEvaluationError(Player& p, const RuntimeError& error) {
+  const std::string object =
+      p.scene.CheckingSlot.empty() ? "" : "slot " + p.scene.CheckingSlot + " (" + p.scene.CheckingKind + ")";
+  ReportErrorCause(p, "CheckHiddenObjects", error, object);
   std::string text = "Error in sub 'CheckHiddenObjects'.\rError #" + Str(error.number()) + " : " + error.description();
   if (error.number() == kLoopingError) {
     text += "\r\nA looping condition has occured and caused this error;  Could be flag-related.\r\n"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "data/record_file.h"
 #include "platform/runtime_error.h"
@@ -12,7 +13,12 @@ namespace qvl {
 template <class R>
 R ReadRecord(std::optional<data::RecordFile>& file, int n) {
   if (!file) throw RuntimeError(err::kBadFileName);
-  if (n < 1 || n > file->Count()) throw RuntimeError(err::kBadRecordNumber);
+  if (n < 1 || n > file->Count()) {
+    throw RuntimeError(err::kBadRecordNumber)
+        .WithFile(file->path().string())
+        .WithCause("record " + std::to_string(n) + " of " + file->path().filename().string() + ", which holds " +
+                   std::to_string(file->Count()));
+  }
   return file->Read<R>(n);
 }
 

@@ -73,8 +73,12 @@ std::filesystem::path RealPath(Player& p, const std::string& path) {
 
 PictureRef LoadGamePicture(Player& p, const std::string& path) {
   auto found = FindGameFile(p, path);
-  if (!found) throw RuntimeError(err::kFileNotFound);
-  return LoadPictureFile(*found, p.runtime().windows().picture_budget());
+  if (!found) throw RuntimeError(err::kFileNotFound).WithFile(path);
+  try {
+    return LoadPictureFile(*found, p.runtime().windows().picture_budget());
+  } catch (RuntimeError& error) {
+    throw error.WithFile(found->string());
+  }
 }
 
 void InitSavedFolder(Player& p) {

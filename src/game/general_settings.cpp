@@ -5,6 +5,7 @@
 #include "data/item_rec.h"
 #include "data/loc_rec.h"
 #include "game/app_paths.h"
+#include "game/data_file_check.h"
 #include "game/error_report.h"
 #include "game/player.h"
 #include "media/media_kind.h"
@@ -216,6 +217,10 @@ void GetInitData(Player& p) {
       p.runtime().message_boxes().Show(
           kAppTitle, "Running in the development environment: the game is read from the fixed path\r" + p.AppPath(),
           MsgIcon::kInformation, MsgButtons::kOK);
+    }
+    // A game folder without its resource folder gets the box below instead.
+    if (p.files.ItemExists(p.AppPath() + "resource")) {
+      CheckDataFiles(p);
     }
     data::GenRec gen;
     {

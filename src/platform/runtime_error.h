@@ -18,11 +18,29 @@ class RuntimeError : public std::runtime_error {
   int number() const { return number_; }
   const std::string& description() const { return description_; }
 
+  // What the error is about, when the procedure that raised it knows: the
+  // file it could not read, and the thing of the game it concerns ("flag
+  // 300", "record 9 of Quorvel1.dat"). The message boxes never show them;
+  // the report of the error's cause does.
+  const std::string& file() const { return file_; }
+  const std::string& cause() const { return cause_; }
+  // The first file and cause given are kept: they are the closest to the fault.
+  RuntimeError& WithFile(std::string file) {
+    if (file_.empty()) file_ = std::move(file);
+    return *this;
+  }
+  RuntimeError& WithCause(std::string cause) {
+    if (cause_.empty()) cause_ = std::move(cause);
+    return *this;
+  }
+
   static std::string StandardDescription(int number);
 
  private:
   int number_;
   std::string description_;
+  std::string file_;
+  std::string cause_;
 };
 
 // Error numbers the player raises.

@@ -30,7 +30,10 @@ void LoadButton(Player& p, const std::string& file, ui::AnimatedPicture& target)
 
 void PlaceSkinControl(Player& p, int index, const std::string& position) {
   const size_t slash = position.find('/');
-  if (slash == std::string::npos) throw RuntimeError(err::kInvalidCall);
+  if (slash == std::string::npos) {
+    throw RuntimeError(err::kInvalidCall)
+        .WithCause("layout string '" + position + "' of layout item " + std::to_string(index) + " has no '/'");
+  }
   const int x = CInt(Val(position.substr(0, slash)));
   const int y = CInt(Val(position.substr(slash + 1)));
   MainWindow& main = p.windows.main;

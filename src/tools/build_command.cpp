@@ -12,12 +12,16 @@ void AddBuildCommand(CLI::App& app, int& exit_code) {
   struct Options {
     std::string toml_file;
     std::string out_dir;
+    bool force = false;
   };
   auto options = std::make_shared<Options>();
   CLI::App* build = app.add_subcommand("build", "Build a game's data files from its TOML text");
   build->add_option("GAME.toml", options->toml_file, "The game text")->required();
   build->add_option("OUTDIR", options->out_dir, "The game folder to write (its resource/ is filled)")->required();
-  build->callback([options, &exit_code] { exit_code = BuildGame(options->toml_file, options->out_dir, std::cerr); });
+  build->add_flag("--force", options->force, "Write the game even when lint finds errors in it");
+  build->callback([options, &exit_code] {
+    exit_code = BuildGame(options->toml_file, options->out_dir, std::cerr, options->force);
+  });
 }
 
 }  // namespace qvl::tools

@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "tools/game_format.h"
 #include "tools/game_format_files.h"
+#include "tools/lint_game.h"
 
 namespace qvl::tools {
 
@@ -109,9 +110,21 @@ void CopyGameResources(const fs::path& source_dir, const fs::path& out_dir) {
   }
 }
 
-int BuildGame(const fs::path& toml_file, const fs::path& out_dir, std::ostream& errors) {
+int BuildGame(const fs::path& toml_file, const fs::path& out_dir, std::ostream& errors, bool force) {
   try {
     GameData game = ParseGame(ReadWholeFile(toml_file), toml_file.string());
+    // A game that would fail in play is not written, unless the author
+    // asks for it.
+    lint::Report faults = lint::LintPath(toml_file, {.errors_only = true});
+    if (!faults.diagnostics.empty() && force) {
+      errors << toml_file.string() << ": " << faults.diagnostics.size()
+             << " lint errors; the game is written all the same (--force)\n";
+    } else if (!faults.diagnostics.empty()) {
+      lint::WriteText(faults, errors);
+      errors << "qvl build: nothing written: the game has errors (qvl lint shows every finding; --force writes "
+                "the game anyway)\n";
+      return 1;
+    }
     CopyGameResources(toml_file.parent_path().empty() ? fs::path(".") : toml_file.parent_path(), out_dir);
     WriteGameFolder(game, out_dir);
     return 0;

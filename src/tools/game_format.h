@@ -48,9 +48,11 @@ void WriteGameFolder(const GameData& game, const std::filesystem::path& out_dir)
 // folder of a game text into OUTDIR/resource when they exist.
 void CopyGameResources(const std::filesystem::path& source_dir, const std::filesystem::path& out_dir);
 
-// `qvl build`: checks the whole game text, then writes the game. Returns
-// the exit status (0, or 1 with the message on `errors`).
-int BuildGame(const std::filesystem::path& toml_file, const std::filesystem::path& out_dir, std::ostream& errors);
+// `qvl build`: checks the whole game text and lints it for errors, then
+// writes the game; a game with lint errors is written only when `force`
+// is set. Returns the exit status (0, or 1 with the messages on `errors`).
+int BuildGame(const std::filesystem::path& toml_file, const std::filesystem::path& out_dir, std::ostream& errors,
+              bool force = false);
 
 // `qvl dump`: the game's text to `output_file`, or to `out` when that is
 // empty. Returns the exit status (0, or 1 with the message on `errors`).

@@ -1,5 +1,5 @@
-// qvl: the author's tool. Builds games from text, dumps them back, and plays
-// them from scripts.
+// qvl: the author's tool. Builds games from text, dumps them back, checks
+// them for mistakes and plays them from scripts.
 #include <CLI/CLI.hpp>
 
 #include "platform/file_replace.h"
@@ -7,12 +7,13 @@
 
 int main(int argc, char** argv) {
   qvl::IgnoreFileSizeSignal();
-  CLI::App app{"qvl: build, dump and play Quorvel games"};
+  CLI::App app{"qvl: build, dump, check and play Quorvel games"};
   app.require_subcommand(1);
   int exit_code = 0;
   qvl::tools::AddBuildCommand(app, exit_code);
   qvl::tools::AddDumpCommand(app, exit_code);
   qvl::tools::AddRunCommand(app, exit_code);
+  qvl::tools::AddLintCommand(app, exit_code);
   CLI11_PARSE(app, argc, argv);
   return exit_code;
 }

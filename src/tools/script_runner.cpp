@@ -111,6 +111,12 @@ class Runner : public ui::IdleSource {
       err_ << "qvl run: there is no game to play\n";
       return run_exit::kBadInput;
     }
+    // The error output keeps its place among the transcript's lines.
+    host_->runtime().on_error_output = [this](const std::string& line) {
+      FlushLog();
+      out_.flush();
+      err_ << line << std::endl;
+    };
     ui::EventLoop& loop = host_->runtime().loop();
     loop.SetIdleSource(this);
     try {

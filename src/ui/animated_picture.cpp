@@ -27,9 +27,17 @@ void AnimatedPicture::LoadFile(const std::filesystem::path& real_path) {
   // gives its memory back before the new one is decoded, and a file that
   // cannot be decoded leaves the control empty.
   std::error_code error;
-  if (!std::filesystem::is_regular_file(real_path, error)) throw RuntimeError(err::kFileNotFound);
+  if (!std::filesystem::is_regular_file(real_path, error)) {
+    throw RuntimeError(err::kFileNotFound).WithFile(real_path.string());
+  }
   ShowPicture(nullptr);
-  LoadPicture(LoadPictureFile(real_path, window().windows().picture_budget()));
+  PictureRef picture;
+  try {
+    picture = LoadPictureFile(real_path, window().windows().picture_budget());
+  } catch (RuntimeError& e) {
+    throw e.WithFile(real_path.string());
+  }
+  LoadPicture(std::move(picture));
 }
 
 void AnimatedPicture::LoadPicture(PictureRef picture) {

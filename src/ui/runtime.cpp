@@ -1,5 +1,7 @@
 #include "ui/runtime.h"
 
+#include <iostream>
+
 #include "ui/renderer.h"
 
 namespace qvl::ui {
@@ -58,6 +60,14 @@ Runtime::Runtime(std::unique_ptr<Clock> clock, VirtualClock* virtual_clock, std:
 }
 
 Runtime::~Runtime() = default;
+
+void Runtime::WriteErrorLine(const std::string& line) {
+  if (on_error_output) {
+    on_error_output(line);
+  } else {
+    std::cerr << line << std::endl;
+  }
+}
 
 void Runtime::SetPointer(const PointerPicture& pointer) {
   if (pointer.picture == pointer_.picture && pointer.hot_x == pointer_.hot_x && pointer.hot_y == pointer_.hot_y) return;

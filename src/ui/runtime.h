@@ -70,6 +70,11 @@ class Runtime {
   void SetPointer(const PointerPicture& pointer);
   const PointerPicture& pointer() const { return pointer_; }
 
+  // Writes one line to the error output: stderr, unless `on_error_output`
+  // takes it (scripted play keeps it in order with its transcript).
+  void WriteErrorLine(const std::string& line);
+  std::function<void(const std::string& line)> on_error_output;
+
   // The person closed the real window (the game ends itself then).
   std::function<void()> on_quit;
   // The desktop minimised, restored or maximised the window, or it lost or

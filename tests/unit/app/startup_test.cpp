@@ -4,6 +4,10 @@
 // name and the intro movie check.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
+#include "data/scene_rec.h"
 #include "game/general_settings.h"
 #include "player_test_support.h"
 
@@ -218,6 +222,42 @@ TEST(StartUp, IntroAtStartThatIsMissingIsReportedAndStartUpGoesOn) {
   ApplyGenSettings(t.p(), gen_mode::kIntroCheck);
   EXPECT_TRUE(t.p().gen.IntroAvailable);
   EXPECT_EQ(t.boxes.size(), 2u);
+}
+
+// Start-up names a missing or cut data file on the error output, says
+// nothing new on screen, and leaves the file as it was.
+TEST(StartUp, DamagedDataFilesAreNamedOnTheErrorOutputAndLeftAlone) {
+  GameFolder folder;
+  folder.WriteSettings(SettingsWithLayout());
+  const std::string scenes = data::SceneRec().Encode() + std::string(100, 'x');
+  folder.WriteFile("resource/Quorvel1.dat", scenes);
+  folder.WriteFile("resource/Quorvel2.dat", "");
+  folder.WriteFile("resource/Quorvel5.dat", "");
+  TestPlayer t(folder.dir());
+  std::vector<std::string> errors;
+  t.p().runtime().on_error_output = [&errors](const std::string& line) { errors.push_back(line); };
+  t.StartAndRun(1200);
+  EXPECT_TRUE(t.MenuShows());
+  EXPECT_TRUE(t.boxes.empty());
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0], "QuorvelPlayer: damaged data file: " + folder.Path() + "resource/Quorvel3.dat is missing.");
+  EXPECT_EQ(errors[1], "QuorvelPlayer: damaged data file: " + folder.Path() +
+                           "resource/Quorvel1.dat is 4495 bytes long, not a whole number of 4395-byte records.");
+  EXPECT_EQ(t.p().data.SceneCount, 1) << "a part record still counts as the player always counted it";
+  std::ifstream in(folder.dir() / "resource" / "Quorvel1.dat", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), scenes);
+
+  // Sound files raise no word.
+  GameFolder sound;
+  sound.WriteSettings(SettingsWithLayout());
+  for (const char* name : {"Quorvel1.dat", "Quorvel2.dat", "Quorvel3.dat", "Quorvel5.dat"}) {
+    sound.WriteFile(std::string("resource/") + name, "");
+  }
+  TestPlayer quiet(sound.dir());
+  std::vector<std::string> none;
+  quiet.p().runtime().on_error_output = [&none](const std::string& line) { none.push_back(line); };
+  quiet.StartAndRun(1200);
+  EXPECT_TRUE(none.empty());
 }
 
 }  // namespace
