@@ -78,6 +78,8 @@ class GameHost : public ScriptHost {
     return items.empty() ? "-" : items;
   }
 
+  Player* player() override { return player_.get(); }
+
   bool BusyPointerShows() const override { return WaitPointerShows(*player_); }
   bool Ended() const override { return player_->ended; }
 

@@ -9,5 +9,6 @@ namespace qvl::tools {
 void AddBuildCommand(CLI::App& app, int& exit_code);
 void AddDumpCommand(CLI::App& app, int& exit_code);
 void AddRunCommand(CLI::App& app, int& exit_code);
+void AddSolveCommand(CLI::App& app, int& exit_code);
 
 }  // namespace qvl::tools

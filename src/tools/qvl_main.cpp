@@ -1,5 +1,5 @@
-// qvl: the author's tool. Builds games from text, dumps them back, and plays
-// them from scripts.
+// qvl: the author's tool. Builds games from text, dumps them back, plays
+// them from scripts and solves them.
 #include <CLI/CLI.hpp>
 
 #include "tools/commands.h"
@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   qvl::tools::AddBuildCommand(app, exit_code);
   qvl::tools::AddDumpCommand(app, exit_code);
   qvl::tools::AddRunCommand(app, exit_code);
+  qvl::tools::AddSolveCommand(app, exit_code);
   CLI11_PARSE(app, argc, argv);
   return exit_code;
 }
