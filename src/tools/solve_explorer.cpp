@@ -129,6 +129,7 @@ class Explorer {
     moves_ = goal ? std::vector<SolveMove>{} : MovesAt(p);
     SolveMessage state("STATE");
     state.Add({"identity", StateIdentity(p)});
+    state.Add({"plain", StateIdentity(p, false)});
     state.Add({"summary", StateSummary(p)});
     state.Add({"goal", ended ? "end" : goal ? "flags" : "0"});
     for (const std::string& line : played_) state.Add({"line", line});

@@ -158,6 +158,30 @@ std::optional<SolveMove> DelayMove(Player& p) {
                    {"wait " + std::to_string(wait), "ready"}};
 }
 
+// What of a scene's copy the engine never changes while the scene shows:
+// enough to tell which scene a copy is of, even after the game has ended.
+std::string CopySignature(const data::SceneRec& rec) {
+  IdentityWriter w;
+  w.Put(rec.SceneLabel.Trimmed());
+  w.Put(rec.ScenePicture.Trimmed());
+  w.Put(rec.EntryFlagOn);
+  w.Put(rec.EntryFlag);
+  w.Put(rec.EntryFlagValue);
+  for (const data::SceneLink* link : {&rec.UpLink, &rec.DownLink, &rec.LeftLink, &rec.RightLink}) {
+    w.Put(link->Scene);
+    w.Put(link->Left);
+    w.Put(link->Top);
+  }
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
+    const data::ObjectSlot& o = rec.slot(i);
+    w.Put(o.Left);
+    w.Put(o.Top);
+    for (int t = 1; t <= 9; ++t) w.Put(o.Text(t).Trimmed());
+    for (int k = 1; k <= 33; ++k) w.Put(o.Param(k));
+  }
+  return w.text();
+}
+
 }  // namespace
 
 GameContents ReadGameContents(Player& p) {
@@ -181,6 +205,8 @@ GameContents ReadGameContents(Player& p) {
     }
     if (rec.ScenePicture.Trimmed().empty() && !any_object) continue;
     contents.kinds[n] = kinds;
+    auto [known, added] = contents.scene_by_signature.emplace(CopySignature(rec), n);
+    if (!added) known->second = 0;
     add("scene " + Num(n), "scene " + Num(n));
     for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       const data::ObjectSlot& o = rec.slot(i);
@@ -225,7 +251,7 @@ GameContents ReadGameContents(Player& p) {
   return contents;
 }
 
-std::string StateIdentity(Player& p) {
+std::string StateIdentity(Player& p, bool clock) {
   IdentityWriter w;
   const GameState& g = p.game;
   w.Section("game");
@@ -281,7 +307,7 @@ std::string StateIdentity(Player& p) {
     w.Put(p.delays.DelayBlocks[k]);
     const auto& countdown = p.delays.Countdown[k];
     const std::optional<int64_t> due = countdown ? countdown->DueAt() : std::nullopt;
-    w.Put(due ? *due - now : -1);
+    if (clock) w.Put(due ? *due - now : -1);
   }
   w.Section("conversation");
   w.Put(Shown(m.ConvBox));
@@ -379,9 +405,16 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
   for (int k = 1; k <= 20; ++k) {
     if (p.map.Location[static_cast<size_t>(k)].OnMap == 1) reached.insert("map location " + Num(k));
   }
-  const int scene = p.game.CurrentScene;
-  if (scene <= 0 || p.game.SceneLoading || !p.windows.main.window.visible()) return;
+  if (p.game.CurrentScene > 0) reached.insert("scene " + Num(p.game.CurrentScene));
+  // The copy the engine holds is of the scene shown, or of the last one
+  // once the game has ended there (a scene whose entry ends the game is
+  // never shown at rest).
+  const auto of = contents.scene_by_signature.find(CopySignature(p.scene.Rec));
+  const int scene = of != contents.scene_by_signature.end() ? of->second : 0;
+  if (scene <= 0) return;
   reached.insert("scene " + Num(scene));
+  if (p.game.SceneLoading) return;
+  const bool showing = p.game.CurrentScene == scene && p.windows.main.window.visible();
   const auto kinds = contents.kinds.find(scene);
   if (kinds == contents.kinds.end()) return;
   MainWindow& m = p.windows.main;
@@ -395,17 +428,17 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
       case data::kLink:
       case data::kGoodie:
       case data::kSwitch:
-      case data::kReactor: seen = ObjectControl(p, i) != nullptr; break;
+      case data::kReactor: seen = showing && ObjectControl(p, i) != nullptr; break;
       case data::kResponder:
       case data::kMultiTrigger: seen = now == kActedMark; break;
       case data::kDelay: seen = p.delays.DelayRunning[k] != 0 || now == kActedMark; break;
-      case data::kConversation: seen = p.game.ActiveConversation == i; break;
+      case data::kConversation: seen = showing && p.game.ActiveConversation == i; break;
       case data::kFlagConjunction: seen = now == kActedOnceMark || now == kActedAgainMark; break;
       default: break;
     }
     if (seen) reached.insert(prefix + Num(i));
   }
-  if (p.game.ActiveConversation >= 1 && Shown(m.ConvBox)) {
+  if (showing && p.game.ActiveConversation >= 1 && Shown(m.ConvBox)) {
     const int record = p.scene.Rec.slot(p.game.ActiveConversation).Param(1);
     for (int l = 1; l <= 5; ++l) {
       if (Shown(m.ConvText(l))) reached.insert("conversation " + Num(record) + " line " + Num(l));
@@ -414,7 +447,7 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
 }
 
 bool GameEnded(Player& p) {
-  return p.game.CurrentScene == 0 && p.windows.main_menu.window.visible() && !p.windows.main.window.visible();
+  return p.game.CurrentScene == 0 && p.windows.main_menu.window.visible();
 }
 
 std::vector<std::string> TidyUpLines(Player& p) {

@@ -38,14 +38,18 @@ struct GameContents {
   // The kind each object slot of each scene has in the data file (the
   // engine overwrites the kinds of hidden objects while it plays).
   std::map<int, std::array<int16_t, 21>> kinds;
+  // The scene each scene copy is of, by the parts of the copy the engine
+  // never changes (0 when two scenes look alike).
+  std::map<std::string, int> scene_by_signature;
 };
 
 // Reads the contents from the game's open data files.
 GameContents ReadGameContents(Player& p);
 
 // The identity of the state: equal identities behave the same for every
-// later move (docs/solving.md lists what it holds).
-std::string StateIdentity(Player& p);
+// later move (docs/solving.md lists what it holds). Without `clock`, what
+// is left of the running Delays' countdowns is left out.
+std::string StateIdentity(Player& p, bool clock = true);
 
 // A short description: the scene, the items held and the flags set.
 std::string StateSummary(Player& p);

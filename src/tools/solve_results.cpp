@@ -180,7 +180,8 @@ void PrintReport(std::ostream& out, const SearchResult& r, const SolveAnalysis& 
   }
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.1f", r.seconds);
-  out << "explored: " << Grouped(r.states.size()) << " states, " << Grouped(r.edges.size()) << " moves, "
+  out << "explored: " << Grouped(r.states.size()) << (r.states.size() == 1 ? " state, " : " states, ")
+      << Grouped(r.edges.size()) << (r.edges.size() == 1 ? " move, " : " moves, ")
       << (r.complete ? std::string("complete") : "incomplete (" + r.limit + ")") << ", " << seconds << " s ("
       << r.jobs << (r.jobs == 1 ? " job" : " jobs") << ")\n";
   if (a.dead_count == 0) {

@@ -217,6 +217,7 @@ class Search {
 
   void Arrived(Peer& peer, const SolveMessage& message) {
     std::string identity;
+    std::string plain;
     std::string summary;
     std::string goal = "0";
     std::vector<std::string> lines;
@@ -225,6 +226,7 @@ class Search {
       const auto& f = message.records[r];
       if (f.size() < 2) continue;
       if (f[0] == "identity") identity = f[1];
+      if (f[0] == "plain") plain = f[1];
       if (f[0] == "summary") summary = f[1];
       if (f[0] == "goal") goal = f[1];
       if (f[0] == "line") lines.push_back(f[1]);
@@ -237,12 +239,17 @@ class Search {
     }
     int id = 0;
     const auto known = index_.find(identity);
-    const bool is_new = known == index_.end();
-    if (is_new) {
+    // A move that changed nothing but the clock is taken as waiting, which
+    // is a move of its own: it leads back to where it was made.
+    const bool only_time_passed = peer.parent >= 0 && plain == result_.states[static_cast<size_t>(peer.parent)].plain;
+    if (only_time_passed) {
+      id = peer.parent;
+    } else if (known == index_.end()) {
       id = static_cast<int>(result_.states.size());
       index_.emplace(identity, id);
       SolveState state;
       state.identity = identity;
+      state.plain = plain;
       state.summary = summary;
       state.goal = goal != "0";
       state.ended = goal == "end";

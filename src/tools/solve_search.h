@@ -24,6 +24,7 @@ struct SolveOptions {
 
 struct SolveState {
   std::string identity;
+  std::string plain;  // the identity without the Delays' remaining time
   std::string summary;
   bool goal = false;
   bool ended = false;            // the goal is the game's end
