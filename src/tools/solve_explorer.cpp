@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/player.h"
+#include "game/player.h"
 #include "app/script_host.h"
 #include "tools/play_script.h"
 #include "tools/script_runner.h"

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/player.h"
+#include "game/player.h"
 #include "data/conv_rec.h"
 #include "data/item_rec.h"
 #include "data/loc_rec.h"
+#include "data/object_fields.h"
 #include "data/scene_rec.h"
 #include "game_window/inventory.h"
 #include "platform/cp1252.h"
@@ -19,12 +20,6 @@ namespace qvl::tools {
 namespace {
 
 using data::ObjectKind;
-
-// The marks the engine writes over a hidden object's kind once it has
-// acted (a Responder, Multi-Trigger or Flag Conjunction).
-constexpr int16_t kActedMark = -1;
-constexpr int16_t kActedOnceMark = -99;
-constexpr int16_t kActedAgainMark = -6;
 
 const char* const kArrowNames[] = {"", "up", "right", "down", "left"};
 
@@ -94,7 +89,7 @@ std::vector<std::string> ClickObjectLines(Player& p, int i, const std::string& t
   if (!take.empty()) lines.push_back(take);
   lines.push_back("click " + Target(ObjectControl(p, i), i));
   const data::ObjectSlot& o = p.scene.Rec.slot(i);
-  if (o.Kind == data::kLink && o.Param(12) == 2) {
+  if (o.Kind == data::kLink && o[data::link::kAfterClick] == data::link::after_click::kMap) {
     const ui::Rect map = p.windows.map.Image1.ScreenRect();
     lines.push_back("move " + Num(map.left + map.width / 2) + " " + Num(map.top + map.height / 2));
   }
@@ -212,7 +207,9 @@ GameContents ReadGameContents(Player& p) {
       const data::ObjectSlot& o = rec.slot(i);
       if (o.Kind == data::kAmbient && o.Text(1).Trimmed().empty()) continue;
       std::string what = std::string(data::KindName(o.Kind));
-      if (o.Kind == data::kGoodie && o.Param(6) >= 1) what += ", gives item " + Num(o.Param(6));
+      if (o.Kind == data::kGoodie && o[data::goodie::kGivesItem] >= 1) {
+        what += ", gives item " + Num(o[data::goodie::kGivesItem]);
+      }
       const std::string key = "scene " + Num(n) + " slot " + Num(i);
       add(key, key + " (" + what + ")");
     }
@@ -307,7 +304,8 @@ std::string StateIdentity(Player& p, bool clock) {
     w.Put(p.delays.DelayBlocks[k]);
     const auto& countdown = p.delays.Countdown[k];
     const std::optional<int64_t> due = countdown ? countdown->DueAt() : std::nullopt;
-    if (clock) w.Put(due ? *due - now : -1);
+    // To the second, rounded up: closer races are not told apart.
+    if (clock) w.Put(due ? (std::max<int64_t>(*due - now, 0) + 999) / 1000 : -1);
   }
   w.Section("conversation");
   w.Put(Shown(m.ConvBox));
@@ -430,16 +428,16 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
       case data::kSwitch:
       case data::kReactor: seen = showing && ObjectControl(p, i) != nullptr; break;
       case data::kResponder:
-      case data::kMultiTrigger: seen = now == kActedMark; break;
-      case data::kDelay: seen = p.delays.DelayRunning[k] != 0 || now == kActedMark; break;
+      case data::kMultiTrigger: seen = now == data::kActed; break;
+      case data::kDelay: seen = p.delays.DelayRunning[k] != 0 || now == data::kActed; break;
       case data::kConversation: seen = showing && p.game.ActiveConversation == i; break;
-      case data::kFlagConjunction: seen = now == kActedOnceMark || now == kActedAgainMark; break;
+      case data::kFlagConjunction: seen = now == data::kActedOnce || now == data::kActedRearmable; break;
       default: break;
     }
     if (seen) reached.insert(prefix + Num(i));
   }
   if (showing && p.game.ActiveConversation >= 1 && Shown(m.ConvBox)) {
-    const int record = p.scene.Rec.slot(p.game.ActiveConversation).Param(1);
+    const int record = p.scene.Rec.slot(p.game.ActiveConversation)[data::conversation::kConversation];
     for (int l = 1; l <= 5; ++l) {
       if (Shown(m.ConvText(l))) reached.insert("conversation " + Num(record) + " line " + Num(l));
     }
