@@ -79,6 +79,8 @@ class GameHost : public ScriptHost {
     return items.empty() ? "-" : items;
   }
 
+  Player* player() override { return player_.get(); }
+
   bool TakesInput() const override { return PlayerTakesInput(*player_); }
   bool Ended() const override { return player_->ended; }
 

@@ -17,6 +17,8 @@
 
 namespace qvl {
 
+struct Player;
+
 class ScriptHost {
  public:
   virtual ~ScriptHost() = default;
@@ -46,6 +48,10 @@ class ScriptHost {
   // The game's part of a `state` line: names with values already written
   // as JSON, in the order they are to appear.
   virtual std::vector<std::pair<std::string, std::string>> StateFields() = 0;
+
+  // The player itself, for tools that read the whole game state (`qvl
+  // solve`); nothing for hosts that are not a player.
+  virtual Player* player() { return nullptr; }
 };
 
 // What the runner gives the program it plays: where its media requests are

@@ -10,5 +10,6 @@ void AddBuildCommand(CLI::App& app, int& exit_code);
 void AddDumpCommand(CLI::App& app, int& exit_code);
 void AddRunCommand(CLI::App& app, int& exit_code);
 void AddLintCommand(CLI::App& app, int& exit_code);
+void AddSolveCommand(CLI::App& app, int& exit_code);
 
 }  // namespace qvl::tools

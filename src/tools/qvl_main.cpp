@@ -1,5 +1,5 @@
 // qvl: the author's tool. Builds games from text, dumps them back, checks
-// them for mistakes and plays them from scripts.
+// them for mistakes, plays them from scripts and solves them.
 #include <CLI/CLI.hpp>
 
 #include "platform/file_replace.h"
@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   qvl::tools::AddDumpCommand(app, exit_code);
   qvl::tools::AddRunCommand(app, exit_code);
   qvl::tools::AddLintCommand(app, exit_code);
+  qvl::tools::AddSolveCommand(app, exit_code);
   CLI11_PARSE(app, argc, argv);
   return exit_code;
 }

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/cp1252.h"
+#include "tools/json_text.h"
 #include "platform/picture_files.h"
 #include "platform/runtime_error.h"
 #include "platform/text_numbers.h"
@@ -29,38 +30,6 @@ struct StopRun {
 
 // How long `ready` waits when the script does not say.
 constexpr long long kDefaultReadyMs = 600000;
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
 
 // Line breaks of a message box text written as \n, so a box is one line.
 std::string OneLine(const std::string& text) {
@@ -88,7 +57,7 @@ class Runner : public ui::IdleSource {
  public:
   Runner(const std::vector<ScriptCommand>& commands, const RunOptions& options, std::ostream& out,
          std::ostream& err)
-      : commands_(commands), options_(options), out_(out), err_(err) {}
+      : commands_(commands.begin(), commands.end()), options_(options), out_(out), err_(err) {}
 
   ~Runner() override {
     if (host_) host_->runtime().loop().SetIdleSource(nullptr);
@@ -151,16 +120,24 @@ class Runner : public ui::IdleSource {
   void Idle(ui::EventLoop& loop) override {
     FlushLog();
     if (host_->Ended()) Ended();
+    if (options_.on_idle) options_.on_idle(*host_);
     if (pending_ != Pending::kNone && ContinuePending(loop)) return;
     while (!steps_.empty()) {
       auto step = std::move(steps_.front());
       steps_.pop_front();
       if (step()) return;
     }
-    while (next_ < commands_.size()) {
-      current_ = &commands_[next_++];
-      if (Execute(*current_, loop)) return;
-      if (pending_ != Pending::kNone && ContinuePending(loop)) return;
+    for (;;) {
+      while (next_ < commands_.size()) {
+        current_ = &commands_[next_++];
+        if (Execute(*current_, loop)) return;
+        if (pending_ != Pending::kNone && ContinuePending(loop)) return;
+      }
+      if (!options_.more_commands) break;
+      std::vector<ScriptCommand> more = options_.more_commands(*host_);
+      if (more.empty()) break;
+      // A deque keeps `current_` valid while commands are added.
+      for (auto& command : more) commands_.push_back(std::move(command));
     }
     ScriptDone(loop);
   }
@@ -599,7 +576,7 @@ class Runner : public ui::IdleSource {
     BadInput("unknown command \"" + name + "\"");
   }
 
-  const std::vector<ScriptCommand>& commands_;
+  std::deque<ScriptCommand> commands_;
   const RunOptions& options_;
   std::ostream& out_;
   std::ostream& err_;

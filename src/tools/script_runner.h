@@ -26,6 +26,11 @@ struct RunOptions {
   bool trace = false;               // print the SOUND, MUSIC and MOVIE lines
   std::filesystem::path shots_dir;  // where `shot` files go (empty: the current folder)
   bool real_time = false;           // play in real time on the window
+  // Asked for more commands when the script has run out, at the point the
+  // script left the program; an empty answer ends the run there.
+  std::function<std::vector<ScriptCommand>(ScriptHost&)> more_commands;
+  // Told each time the program has nothing to do (before the script acts).
+  std::function<void(ScriptHost&)> on_idle;
 };
 
 // Makes the program to play, given the runner's hooks; throws HostError

@@ -28,6 +28,12 @@ std::optional<int64_t> Scheduler::NextDue() const {
   return next;
 }
 
+std::optional<int64_t> Scheduler::DueAt(TimerId id) const {
+  const auto it = timers_.find(id);
+  if (it == timers_.end()) return std::nullopt;
+  return it->second.due;
+}
+
 bool Scheduler::RunDue() {
   const int64_t now = clock_.NowMs();
   std::vector<std::pair<int64_t, TimerId>> due;

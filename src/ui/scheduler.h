@@ -32,6 +32,9 @@ class Scheduler {
   // are left out, since they cannot fire inside themselves.
   std::optional<int64_t> NextDue() const;
 
+  // When the timer `id` is next due; nothing when it is not scheduled.
+  std::optional<int64_t> DueAt(TimerId id) const;
+
   // Runs every timer due now, earliest first, each at most once. Returns
   // whether any ran.
   bool RunDue();
@@ -68,6 +71,13 @@ class TimerSlot {
   void Stop() {
     if (id_ != 0) scheduler_->Stop(id_);
     id_ = 0;
+  }
+
+  // When the timer is next due; nothing when it is stopped or has fired
+  // for the last time.
+  std::optional<int64_t> DueAt() const {
+    if (id_ == 0) return std::nullopt;
+    return scheduler_->DueAt(id_);
   }
 
  private:

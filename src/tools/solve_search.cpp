@@ -1,0 +1,335 @@
+#include "tools/solve_search.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <unordered_map>
+
+#include "tools/solve_channel.h"
+#include "tools/solve_explorer.h"
+
+namespace qvl::tools {
+
+namespace {
+
+// Real seconds without any word from a player that is making a move before
+// the search gives that move up.
+constexpr int kSilenceSeconds = 300;
+
+// A player process connected to the search.
+struct Peer {
+  SolveChannel channel;
+  enum class Role { kNew, kPlaying, kParked } role = Role::kNew;
+  int parent = -1;  // the state it plays a move of (-1: the start)
+  int move = -1;
+  int state = -1;  // parked: the state it holds
+};
+
+class Search {
+ public:
+  explicit Search(const SolveOptions& options) : options_(options) { result_.jobs = options.jobs; }
+
+  SearchResult Run() {
+    const auto started = std::chrono::steady_clock::now();
+    socket_name_ = "qvl-solve-" + std::to_string(getpid()) + "-" +
+                   std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+    listen_fd_ = ListenForSolvers(socket_name_);
+    if (listen_fd_ < 0) {
+      result_.error = "cannot open the search's socket";
+      return std::move(result_);
+    }
+    std::cout.flush();
+    std::cerr.flush();
+    const pid_t root = fork();
+    if (root < 0) {
+      result_.error = "cannot start a player";
+      ::close(listen_fd_);
+      return std::move(result_);
+    }
+    if (root == 0) {
+      ::close(listen_fd_);
+      RunExplorer(ExplorerSetup{options_.game_dir, socket_name_, options_.goals});
+    }
+    Loop();
+    for (auto& peer : peers_) peer->channel.Close();
+    ::close(listen_fd_);
+    waitpid(root, nullptr, 0);
+    result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    for (const SolveState& state : result_.states) {
+      if (!state.Complete()) result_.complete = false;
+    }
+    if (result_.states.empty() && result_.error.empty()) result_.error = "the game never reached a resting point";
+    return std::move(result_);
+  }
+
+ private:
+  void Loop() {
+    auto last_word = std::chrono::steady_clock::now();
+    while (!Done()) {
+      Dispatch();
+      if (Done()) break;
+      std::vector<pollfd> fds{{listen_fd_, POLLIN, 0}};
+      for (auto& peer : peers_) fds.push_back({peer->channel.fd(), POLLIN, 0});
+      const int ready = ::poll(fds.data(), fds.size(), 1000);
+      if (ready < 0) continue;
+      if (ready == 0) {
+        if (std::chrono::steady_clock::now() - last_word > std::chrono::seconds(kSilenceSeconds)) {
+          GiveUpSilentMoves();
+          last_word = std::chrono::steady_clock::now();
+        }
+        continue;
+      }
+      last_word = std::chrono::steady_clock::now();
+      if (fds[0].revents & POLLIN) {
+        SolveChannel channel = AcceptSolver(listen_fd_);
+        if (channel.open()) {
+          auto peer = std::make_unique<Peer>();
+          peer->channel = std::move(channel);
+          peers_.push_back(std::move(peer));
+        }
+      }
+      for (size_t i = 1; i < fds.size(); ++i) {
+        if (fds[i].revents == 0) continue;
+        Peer* peer = FindPeer(fds[i].fd);
+        if (peer == nullptr) continue;
+        std::optional<SolveMessage> message = peer->channel.Receive();
+        if (!message) {
+          Lost(*peer);
+        } else {
+          Handle(*peer, *message);
+        }
+      }
+      std::erase_if(peers_, [](const std::unique_ptr<Peer>& peer) { return !peer->channel.open(); });
+    }
+  }
+
+  bool Done() const { return start_answered_ && in_flight_ == 0 && stack_.empty(); }
+
+  Peer* FindPeer(int fd) {
+    for (auto& peer : peers_) {
+      if (peer->channel.fd() == fd) return peer.get();
+    }
+    return nullptr;
+  }
+
+  // Starts moves while fewer than `jobs` are being played, deepest state first.
+  void Dispatch() {
+    while (in_flight_ < options_.jobs && !stack_.empty()) {
+      const int s = stack_.back();
+      Peer* holder = parked_[s];
+      SolveState& state = result_.states[static_cast<size_t>(s)];
+      size_t& next = next_move_[s];
+      if (holder == nullptr || next >= state.moves.size() || stopping_) {
+        Release(s);
+        continue;
+      }
+      SolveMessage play("PLAY");
+      play.records.front().push_back(std::to_string(next));
+      if (!holder->channel.Send(play)) {
+        Release(s);
+        continue;
+      }
+      ++next;
+      ++in_flight_;
+      if (next >= state.moves.size()) Release(s);
+    }
+  }
+
+  // The state's holder is told to stop: every move of it has been started
+  // (or the search stops).
+  void Release(int s) {
+    stack_.erase(std::find(stack_.begin(), stack_.end(), s));
+    if (Peer* holder = parked_[s]) {
+      holder->channel.Send(SolveMessage("EXIT"));
+      holder->channel.Close();
+    }
+    parked_.erase(s);
+  }
+
+  void Handle(Peer& peer, const SolveMessage& message) {
+    const std::string& kind = message.kind();
+    const auto& head = message.records.front();
+    if (kind == "HELLO" && message.records.size() >= 2 && message.records[1].size() >= 2) {
+      peer.role = Peer::Role::kPlaying;
+      peer.parent = std::stoi(message.records[1][0]);
+      peer.move = std::stoi(message.records[1][1]);
+      return;
+    }
+    if (kind == "STATE" && peer.role == Peer::Role::kPlaying) {
+      Arrived(peer, message);
+      return;
+    }
+    if (kind == "FAILED" && peer.role == Peer::Role::kPlaying) {
+      const std::string why = message.records.size() >= 2 && message.records[1].size() >= 2 ? message.records[1][1]
+                                                                                            : "the move failed";
+      MoveEnded(peer, why);
+      peer.channel.Close();
+      return;
+    }
+    if (kind == "NOFORK" && peer.role == Peer::Role::kParked && head.size() >= 1 && message.records.size() >= 2) {
+      --in_flight_;
+      const int move = std::stoi(message.records[1][0]);
+      result_.problems.push_back({peer.state, move, "no process could be started for the move"});
+      ++result_.states[static_cast<size_t>(peer.state)].answered;
+      return;
+    }
+  }
+
+  // A connection closed without a word: a move whose process stopped, or a
+  // holder of a state that went away.
+  void Lost(Peer& peer) {
+    if (peer.role == Peer::Role::kPlaying) {
+      MoveEnded(peer, "the player stopped during the move (it crashed or took too long)");
+    } else if (peer.role == Peer::Role::kParked) {
+      parked_[peer.state] = nullptr;
+    }
+    peer.channel.Close();
+  }
+
+  void MoveEnded(Peer& peer, const std::string& why) {
+    if (peer.parent < 0) {
+      result_.error = "the game cannot be started: " + why;
+      start_answered_ = true;
+      stopping_ = true;
+      return;
+    }
+    --in_flight_;
+    result_.problems.push_back({peer.parent, peer.move, why});
+    ++result_.states[static_cast<size_t>(peer.parent)].answered;
+    peer.role = Peer::Role::kNew;
+  }
+
+  void GiveUpSilentMoves() {
+    for (auto& peer : peers_) {
+      if (peer->role == Peer::Role::kPlaying) Lost(*peer);
+    }
+    // Moves whose process never made contact are given up as well.
+    in_flight_ = 0;
+    result_.complete = false;
+    if (result_.limit.empty()) result_.limit = "moves stopped answering";
+  }
+
+  void Arrived(Peer& peer, const SolveMessage& message) {
+    std::string identity;
+    std::string plain;
+    std::string summary;
+    std::string goal = "0";
+    std::vector<std::string> lines;
+    std::vector<SolveMove> moves;
+    for (size_t r = 1; r < message.records.size(); ++r) {
+      const auto& f = message.records[r];
+      if (f.size() < 2) continue;
+      if (f[0] == "identity") identity = f[1];
+      if (f[0] == "plain") plain = f[1];
+      if (f[0] == "summary") summary = f[1];
+      if (f[0] == "goal") goal = f[1];
+      if (f[0] == "line") lines.push_back(f[1]);
+      if (f[0] == "reached") result_.reached.insert(f[1]);
+      if (f[0] == "content" && f.size() >= 3) result_.contents.emplace_back(f[1], f[2]);
+      if (f[0] == "move") moves.push_back(SolveMove{f[1], std::vector<std::string>(f.begin() + 2, f.end())});
+      if (f[0] == "note" && peer.parent >= 0) {
+        result_.problems.push_back({peer.parent, peer.move, "shows a message box: " + f[1]});
+      }
+    }
+    int id = 0;
+    const auto known = index_.find(identity);
+    // A move that changed nothing but the clock is taken as waiting, which
+    // is a move of its own: it leads back to where it was made.
+    const bool only_time_passed = peer.parent >= 0 && plain == result_.states[static_cast<size_t>(peer.parent)].plain;
+    if (only_time_passed) {
+      id = peer.parent;
+    } else if (known == index_.end()) {
+      id = static_cast<int>(result_.states.size());
+      index_.emplace(identity, id);
+      SolveState state;
+      state.identity = identity;
+      state.plain = plain;
+      state.summary = summary;
+      state.goal = goal != "0";
+      state.ended = goal == "end";
+      state.depth = peer.parent < 0 ? 0 : result_.states[static_cast<size_t>(peer.parent)].depth + 1;
+      result_.states.push_back(std::move(state));
+    } else {
+      id = known->second;
+    }
+    if (peer.parent < 0) {
+      result_.start_script = lines;
+      start_answered_ = true;
+    } else {
+      --in_flight_;
+      ++result_.states[static_cast<size_t>(peer.parent)].answered;
+      result_.edges.push_back(SolveEdge{peer.parent, peer.move, id, std::move(lines)});
+    }
+    SolveState& state = result_.states[static_cast<size_t>(id)];
+    if (!Explore(state)) {
+      peer.channel.Send(SolveMessage("EXIT"));
+      peer.channel.Close();
+      return;
+    }
+    state.explored = true;
+    state.moves = std::move(moves);
+    SolveMessage park("PARK");
+    park.records.front().push_back(std::to_string(id));
+    if (!peer.channel.Send(park)) {
+      state.explored = false;
+      peer.channel.Close();
+      return;
+    }
+    peer.role = Peer::Role::kParked;
+    peer.state = id;
+    parked_[id] = &peer;
+    next_move_[id] = 0;
+    stack_.push_back(id);
+  }
+
+  // Whether the player at this state is kept to try its moves.
+  bool Explore(const SolveState& state) {
+    if (state.explored || state.goal || stopping_) return false;
+    if (options_.max_depth > 0 && state.depth >= options_.max_depth) {
+      NoteLimit("the limit of " + std::to_string(options_.max_depth) + " moves deep was reached");
+      return false;
+    }
+    if (static_cast<int>(result_.states.size()) > options_.max_states) {
+      NoteLimit("the limit of " + std::to_string(options_.max_states) + " states was reached");
+      stopping_ = true;
+      return false;
+    }
+    return true;
+  }
+
+  void NoteLimit(const std::string& what) {
+    result_.complete = false;
+    if (result_.limit.empty()) result_.limit = what;
+  }
+
+  const SolveOptions& options_;
+  SearchResult result_;
+  std::string socket_name_;
+  int listen_fd_ = -1;
+  std::vector<std::unique_ptr<Peer>> peers_;
+  std::unordered_map<std::string, int> index_;
+  std::map<int, Peer*> parked_;
+  std::map<int, size_t> next_move_;
+  std::vector<int> stack_;
+  int in_flight_ = 0;
+  bool start_answered_ = false;
+  bool stopping_ = false;
+};
+
+}  // namespace
+
+SearchResult SearchGame(const SolveOptions& options) {
+  // A player that goes away while the search writes to it is noticed on
+  // the next read, not by a signal.
+  signal(SIGPIPE, SIG_IGN);
+  Search search(options);
+  return search.Run();
+}
+
+}  // namespace qvl::tools
