@@ -26,6 +26,7 @@ struct RunOptions {
   bool trace = false;               // print the SOUND, MUSIC and MOVIE lines
   std::filesystem::path shots_dir;  // where `shot` files go (empty: the current folder)
   bool real_time = false;           // play in real time on the window
+  bool full_repaint = false;        // paint the whole screen each time, not only what changed
 };
 
 // Makes the program to play, given the runner's hooks; throws HostError
