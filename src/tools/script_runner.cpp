@@ -178,6 +178,8 @@ class Runner : public ui::IdleSource {
   void Print(const std::string& line) {
     FlushLog();
     out_ << line << "\n";
+    // Real-time play is watched as it happens.
+    if (options_.real_time) out_.flush();
   }
 
   std::string Where() const {
