@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev libx11-dev
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   libtomlplusplus-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev

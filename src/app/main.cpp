@@ -27,13 +27,20 @@ std::filesystem::path ProgramFile(const char* argv0) {
 // Exit status of a bad option or value.
 constexpr int kBadOption = 2;
 
+// The drawing backend the player asked for; "auto" lets the window choose.
+qvl::RendererChoice ScreenRenderer(const std::string& name) {
+  if (name == "software") return qvl::RendererChoice::kSoftware;
+  if (name == "opengl") return qvl::RendererChoice::kOpenGL;
+  return qvl::RendererChoice::kAuto;
+}
+
 qvl::ui::WindowRuntimeOptions WindowOptions(const qvl::PlayerOptions& o) {
   qvl::ui::WindowRuntimeOptions window;
   window.screen.fullscreen = o.fullscreen;
   window.screen.window_width = qvl::kVirtualScreenWidth * o.window_scale;
   window.screen.window_height = qvl::kVirtualScreenHeight * o.window_scale;
   window.screen.integer_scale = o.pixel_perfect;
-  window.screen.renderer = o.renderer;
+  window.screen.renderer = ScreenRenderer(o.renderer);
   return window;
 }
 

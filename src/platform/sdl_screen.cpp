@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "platform/gl_probe.h"
 #include "platform/sdl_handles.h"
 
 namespace qvl {
@@ -108,18 +109,92 @@ int GameKeyCode(int32_t sdl_keycode) {
 struct SdlScreen::Impl {
   sdl::VideoGuard video;
   sdl::Window window;
-  sdl::Renderer renderer;
+  sdl::Renderer renderer;  // OpenGL; null when the window copies the pixels itself
   sdl::Texture texture;
   int texture_width = 0;
   int texture_height = 0;
+  Image shown;  // the screen as presented last
+  std::vector<uint32_t> scaled;  // window pixels on their way to the window
   bool integer_scale = false;
-  bool shown = false;
+  bool shown_window = false;
   std::unordered_map<uint64_t, sdl::Cursor> cursors;
   uint64_t current_cursor = 0;
 
-  // Draws the last presented screen again, scaled to the window as it is now.
-  void Redraw() {
-    if (!texture) return;
+  // Starts drawing through OpenGL. With `check`, a renderer that turns out
+  // to be a software rasteriser after all is let go again.
+  void StartOpenGl(bool check) {
+    renderer.reset(SDL_CreateRenderer(window.get(), -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+    if (!renderer) renderer.reset(SDL_CreateRenderer(window.get(), -1, SDL_RENDERER_ACCELERATED));
+    if (renderer && check && DrawnBySoftware()) renderer.reset();
+  }
+
+  bool DrawnBySoftware() const {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer.get(), &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0) return true;
+    if (SDL_GL_GetCurrentContext() == nullptr) return false;
+    using GetString = const unsigned char* (*)(unsigned int);
+    constexpr unsigned int kGlRenderer = 0x1F01;
+    auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = get_string != nullptr ? get_string(kGlRenderer) : nullptr;
+    return name != nullptr && IsSoftwareRasteriser(reinterpret_cast<const char*>(name));
+  }
+
+  // Shows the whole screen again, scaled to the window as it is now: after
+  // a resize, a mode change, or when the window was uncovered.
+  void ShowWhole() {
+    if (shown.Empty()) return;
+    if (renderer) {
+      if (!texture) return;
+      SDL_UpdateTexture(texture.get(), nullptr, shown.pixels.data(), shown.width * 4);
+      RenderTexture();
+      return;
+    }
+    SDL_Surface* surface = SDL_GetWindowSurface(window.get());
+    if (surface == nullptr) return;
+    const Viewport v = FitScreen(surface->w, surface->h, integer_scale);
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    PaintWindowArea(*surface, v, WindowArea{v.left, v.top, v.width, v.height});
+    SDL_UpdateWindowSurface(window.get());
+  }
+
+  // Shows the changed areas of the screen only.
+  void ShowAreas(const std::vector<ScreenArea>& changed) {
+    if (renderer) {
+      if (!texture) return;
+      for (const ScreenArea& a : changed) {
+        const SDL_Rect rect{a.left, a.top, a.width, a.height};
+        SDL_UpdateTexture(texture.get(), &rect, &shown.At(a.left, a.top), shown.width * 4);
+      }
+      RenderTexture();
+      return;
+    }
+    SDL_Surface* surface = SDL_GetWindowSurface(window.get());
+    if (surface == nullptr) return;
+    const Viewport v = FitScreen(surface->w, surface->h, integer_scale);
+    std::vector<SDL_Rect> rects;
+    for (const ScreenArea& a : changed) {
+      const WindowArea w = WindowAreaOf(v, a);
+      if (w.width <= 0 || w.height <= 0) continue;
+      PaintWindowArea(*surface, v, w);
+      rects.push_back(SDL_Rect{w.left, w.top, w.width, w.height});
+    }
+    if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window.get(), rects.data(), static_cast<int>(rects.size()));
+  }
+
+  // Scales the screen into one area of the window's own pixels.
+  void PaintWindowArea(SDL_Surface& surface, const Viewport& v, const WindowArea& a) {
+    if (a.width <= 0 || a.height <= 0) return;
+    scaled.resize(static_cast<size_t>(a.width) * a.height);
+    ScaleScreenArea(shown, v, a, !integer_scale, scaled.data());
+    if (SDL_MUSTLOCK(&surface) && SDL_LockSurface(&surface) != 0) return;
+    auto* target = static_cast<uint8_t*>(surface.pixels) + static_cast<ptrdiff_t>(a.top) * surface.pitch +
+                   static_cast<ptrdiff_t>(a.left) * surface.format->BytesPerPixel;
+    SDL_ConvertPixels(a.width, a.height, SDL_PIXELFORMAT_ARGB8888, scaled.data(), a.width * 4,
+                      surface.format->format, target, surface.pitch);
+    if (SDL_MUSTLOCK(&surface)) SDL_UnlockSurface(&surface);
+  }
+
+  void RenderTexture() {
     int out_w = 0;
     int out_h = 0;
     SDL_GetRendererOutputSize(renderer.get(), &out_w, &out_h);
@@ -145,7 +220,7 @@ struct SdlScreen::Impl {
   void ToggleFullscreen() {
     const bool on = (SDL_GetWindowFlags(window.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
     SDL_SetWindowFullscreen(window.get(), on ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    Redraw();
+    ShowWhole();
   }
 
   // The input event for an SDL event, or none for events the window
@@ -210,11 +285,17 @@ struct SdlScreen::Impl {
             return event;
           case SDL_WINDOWEVENT_EXPOSED:
           case SDL_WINDOWEVENT_SIZE_CHANGED:
-            Redraw();
+            ShowWhole();
             return std::nullopt;
           default:
             return std::nullopt;
         }
+      case SDL_DISPLAYEVENT:
+      case SDL_RENDER_TARGETS_RESET:
+      case SDL_RENDER_DEVICE_RESET:
+        // A new display mode, or OpenGL lost what it held.
+        ShowWhole();
+        return std::nullopt;
       default:
         return std::nullopt;
     }
@@ -240,37 +321,65 @@ SdlScreen::SdlScreen(const ScreenOptions& options) : impl_(std::make_unique<Impl
   impl_->window.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                        options.window_width, options.window_height, flags));
   if (!impl_->window) throw std::runtime_error(std::string("No window: ") + SDL_GetError());
-  if (options.renderer == "opengl") SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
-  if (options.renderer == "software") {
-    impl_->renderer.reset(SDL_CreateRenderer(impl_->window.get(), -1, SDL_RENDERER_SOFTWARE));
-  } else {
-    impl_->renderer.reset(SDL_CreateRenderer(impl_->window.get(), -1, SDL_RENDERER_PRESENTVSYNC));
-  }
-  if (!impl_->renderer) impl_->renderer.reset(SDL_CreateRenderer(impl_->window.get(), -1, SDL_RENDERER_SOFTWARE));
-  if (!impl_->renderer) throw std::runtime_error(std::string("No renderer: ") + SDL_GetError());
   impl_->integer_scale = options.integer_scale;
+  // OpenGL from a software rasteriser would cost its library's memory and
+  // more processor time than copying the changed pixels ourselves.
+  const bool open_gl = options.renderer == RendererChoice::kOpenGL ||
+                       (options.renderer == RendererChoice::kAuto &&
+                        !OnlySoftwareOpenGl(GatherGraphicsFacts(impl_->window.get())));
+  if (open_gl) impl_->StartOpenGl(options.renderer == RendererChoice::kAuto);
+  // The window's own pixels, without OpenGL behind them either.
+  if (!impl_->renderer) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 }
 
 SdlScreen::~SdlScreen() = default;
 
-void SdlScreen::Present(const Image& screen) {
+void SdlScreen::Present(const Image& screen, const std::vector<ScreenArea>& changed) {
   if (screen.Empty()) return;
   Impl& s = *impl_;
-  if (!s.texture || s.texture_width != screen.width || s.texture_height != screen.height) {
+  bool whole = !s.shown_window || s.shown.width != screen.width || s.shown.height != screen.height;
+  if (whole) {
+    s.shown = screen;
+  } else {
+    for (const ScreenArea& a : changed) {
+      const int left = std::clamp(a.left, 0, screen.width);
+      const int right = std::clamp(a.left + a.width, left, screen.width);
+      for (int y = std::max(a.top, 0); y < std::min(a.top + a.height, screen.height); ++y) {
+        const uint32_t* from = screen.pixels.data() + static_cast<size_t>(y) * screen.width;
+        std::copy(from + left, from + right, &s.shown.At(left, y));
+      }
+    }
+  }
+  if (s.renderer && (!s.texture || s.texture_width != screen.width || s.texture_height != screen.height)) {
     s.texture.reset(SDL_CreateTexture(s.renderer.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                       screen.width, screen.height));
     if (!s.texture) return;
     s.texture_width = screen.width;
     s.texture_height = screen.height;
     s.UseScaleMode();
+    whole = true;
   }
-  SDL_UpdateTexture(s.texture.get(), nullptr, screen.pixels.data(), screen.width * 4);
-  if (!s.shown) {
+  if (!s.shown_window) {
     SDL_ShowWindow(s.window.get());
-    s.shown = true;
+    s.shown_window = true;
   }
-  s.Redraw();
+  if (whole) {
+    s.ShowWhole();
+  } else {
+    s.ShowAreas(changed);
+  }
 }
+
+int SdlScreen::RefreshRate() const {
+  SDL_DisplayMode mode{};
+  const int display = SDL_GetWindowDisplayIndex(impl_->window.get());
+  if (display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0) {
+    return mode.refresh_rate;
+  }
+  return 60;  // what displays show when they do not say
+}
+
+bool SdlScreen::UsesOpenGl() const { return impl_->renderer != nullptr; }
 
 void SdlScreen::SetPointer(const Image& picture, int hot_x, int hot_y) {
   if (picture.Empty()) return;
@@ -308,7 +417,7 @@ std::optional<InputEvent> SdlScreen::NextInput(int timeout_ms) {
 
 void SdlScreen::SetFullscreen(bool on) {
   SDL_SetWindowFullscreen(impl_->window.get(), on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  impl_->Redraw();
+  impl_->ShowWhole();
 }
 
 bool SdlScreen::IsFullscreen() const {
@@ -322,7 +431,7 @@ void SdlScreen::Minimise() { SDL_MinimizeWindow(impl_->window.get()); }
 void SdlScreen::SetIntegerScale(bool on) {
   impl_->integer_scale = on;
   impl_->UseScaleMode();
-  impl_->Redraw();
+  impl_->ShowWhole();
 }
 
 Viewport SdlScreen::CurrentViewport() const { return impl_->WindowViewport(); }

@@ -9,22 +9,11 @@
 #include <string>
 
 #include "platform/screen_output.h"
+#include "platform/screen_scaling.h"
 
 struct SDL_Window;
 
 namespace qvl {
-
-constexpr int kVirtualScreenWidth = 800;
-constexpr int kVirtualScreenHeight = 600;
-
-// Where the virtual screen lies inside the window, in window units.
-struct Viewport {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const Viewport&) const = default;
-};
 
 // The largest area of a window `window_width` × `window_height` that shows
 // the virtual screen with its aspect kept, centred. With `integer_scale`
@@ -46,14 +35,18 @@ ScreenPoint WindowToScreen(const Viewport& viewport, int x, int y);
 // the game has no code for.
 int GameKeyCode(int32_t sdl_keycode);
 
+// How the window shows the game: copying the changed pixels itself
+// (software), or through OpenGL; `kAuto` uses OpenGL only when a graphics
+// card draws it.
+enum class RendererChoice { kAuto, kSoftware, kOpenGL };
+
 struct ScreenOptions {
   std::string title = "Quorvel Player";
   int window_width = kVirtualScreenWidth;  // the window's first size
   int window_height = kVirtualScreenHeight;
   bool fullscreen = false;
   bool integer_scale = false;
-  // The drawing backend asked for: "auto", "software" or "opengl".
-  std::string renderer = "auto";
+  RendererChoice renderer = RendererChoice::kAuto;
 };
 
 class SdlScreen : public ScreenOutput {
@@ -65,7 +58,8 @@ class SdlScreen : public ScreenOutput {
   SdlScreen(const SdlScreen&) = delete;
   SdlScreen& operator=(const SdlScreen&) = delete;
 
-  void Present(const Image& screen) override;
+  void Present(const Image& screen, const std::vector<ScreenArea>& changed) override;
+  int RefreshRate() const override;
   void SetPointer(const Image& picture, int hot_x, int hot_y) override;
   std::optional<InputEvent> NextInput(int timeout_ms) override;
   void SetFullscreen(bool on) override;
@@ -77,6 +71,10 @@ class SdlScreen : public ScreenOutput {
 
   // Where the screen shows in the window now.
   Viewport CurrentViewport() const;
+
+  // Whether the window shows the game through OpenGL (else it copies the
+  // pixels itself).
+  bool UsesOpenGl() const;
 
   // The window, for message boxes that belong to it.
   SDL_Window* Window() const;

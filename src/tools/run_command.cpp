@@ -19,6 +19,7 @@ struct RunArgs {
   std::string shots_dir;
   bool trace = false;
   bool real = false;
+  bool full_repaint = false;
 };
 
 int RunFromCommandLine(const RunArgs& args) {
@@ -40,6 +41,7 @@ int RunFromCommandLine(const RunArgs& args) {
   options.trace = args.trace;
   options.real_time = args.real;
   options.shots_dir = args.shots_dir;
+  options.full_repaint = args.full_repaint;
   const std::filesystem::path game_dir = args.game_dir;
   return RunScript(
       commands, [&](const HostHooks& hooks) { return MakeGameHost(game_dir, hooks); }, options, std::cout,
@@ -56,6 +58,8 @@ void AddRunCommand(CLI::App& app, int& exit_code) {
   run->add_flag("--trace", args->trace, "Also print every sound, music and movie request");
   run->add_option("--shots", args->shots_dir, "Folder for the screenshots of `shot`");
   run->add_flag("--real", args->real, "Play in real time on a window, with sound");
+  run->add_flag("--full-repaint", args->full_repaint,
+                "Paint the whole screen every time instead of only what changed");
   run->callback([args, &exit_code] { exit_code = RunFromCommandLine(*args); });
 }
 

@@ -88,6 +88,12 @@ class Runner : public ui::IdleSource {
     };
     ui::EventLoop& loop = host_->runtime().loop();
     loop.SetIdleSource(this);
+    // Screenshots show the screen as the window keeps it: painted again
+    // where it changed, at every moment the player waits.
+    host_->runtime().SetFullRepaint(options_.full_repaint);
+    const bool takes_shots =
+        std::any_of(commands_.begin(), commands_.end(), [](const ScriptCommand& c) { return c.name == "shot"; });
+    if (takes_shots) host_->runtime().KeepScreenPainted();
     try {
       host_->Start();
       loop.WaitUntil([this] { return host_->Ended(); }, ui::WaitKind::kMain);
@@ -160,6 +166,8 @@ class Runner : public ui::IdleSource {
   void Print(const std::string& line) {
     FlushLog();
     out_ << line << "\n";
+    // Real-time play is watched as it happens.
+    if (options_.real_time) out_.flush();
   }
 
   std::string Where() const {

@@ -26,6 +26,7 @@ struct RunOptions {
   bool trace = false;               // print the SOUND, MUSIC and MOVIE lines
   std::filesystem::path shots_dir;  // where `shot` files go (empty: the current folder)
   bool real_time = false;           // play in real time on the window
+  bool full_repaint = false;        // paint the whole screen each time, not only what changed
   // Asked for more commands when the script has run out, at the point the
   // script left the program; an empty answer ends the run there.
   std::function<std::vector<ScriptCommand>(ScriptHost&)> more_commands;

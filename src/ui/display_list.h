@@ -37,6 +37,7 @@ struct TextStyle {
   Align align = Align::kLeft;
   bool middle = false;  // centred from top to bottom too (button captions)
   bool word_wrap = true;
+  bool operator==(const TextStyle&) const = default;
 };
 
 struct DrawStep {
@@ -57,6 +58,9 @@ struct DrawStep {
   bool stretch = false;
   std::string text;
   TextStyle style;
+  // The same step draws the same pixels (pictures are compared as objects:
+  // a picture's pixels never change once it is made).
+  bool operator==(const DrawStep&) const = default;
 };
 
 using DisplayList = std::vector<DrawStep>;

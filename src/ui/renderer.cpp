@@ -86,10 +86,12 @@ struct Renderer::Impl {
     return laid;
   }
 
-  void PaintText(const DrawStep& step, Image& screen) {
+  // `clip` is the step's own clip, or a part of it when only an area of
+  // the screen is painted again; the pixels drawn do not depend on it.
+  void PaintText(const DrawStep& step, Image& screen, const Rect& clip) {
     if ((step.colour >> 24) == 0 || step.text.empty()) return;
-    const Rect clip = Intersect(step.clip, step.rect);
-    if (clip.width <= 0 || clip.height <= 0) return;
+    const Rect inside = Intersect(clip, step.rect);
+    if (inside.width <= 0 || inside.height <= 0) return;
     const LaidCaption& caption = Caption(step);
     int top = step.rect.top;
     if (step.style.middle && !caption.lines.empty()) {
@@ -97,29 +99,34 @@ struct Renderer::Impl {
       top += (step.rect.height - height) / 2;
     }
     for (const LaidLine& line : caption.lines) {
-      DrawImage(screen, line.pixels, step.rect.left + line.x, top + line.y, clip);
+      DrawImage(screen, line.pixels, step.rect.left + line.x, top + line.y, inside);
     }
   }
 
-  void PaintPicture(const DrawStep& step, Image& screen) {
-    if (!step.picture || step.picture->frames.empty()) return;
+  static const Image* FrameImage(const DrawStep& step) {
+    if (!step.picture || step.picture->frames.empty()) return nullptr;
     const int frame = std::clamp(step.frame, 0, step.picture->FrameCount() - 1);
-    const Image& image = step.picture->frames[static_cast<size_t>(frame)].image;
+    return &step.picture->frames[static_cast<size_t>(frame)].image;
+  }
+
+  static void PaintPicture(const DrawStep& step, Image& screen, const Rect& clip) {
+    const Image* image = FrameImage(step);
+    if (image == nullptr) return;
     if (step.stretch) {
-      DrawImageStretched(screen, image, step.rect, step.clip);
+      DrawImageStretched(screen, *image, step.rect, clip);
     } else {
-      DrawImage(screen, image, step.rect.left, step.rect.top, step.clip);
+      DrawImage(screen, *image, step.rect.left, step.rect.top, clip);
     }
   }
 
-  static void PaintOutline(const DrawStep& step, Image& screen) {
+  static void PaintOutline(const DrawStep& step, Image& screen, const Rect& clip) {
     const Rect& r = step.rect;
     const int b = std::min({step.border, r.width, r.height});
     if (b <= 0) return;
-    FillRect(screen, Rect{r.left, r.top, r.width, b}, step.colour, step.clip);
-    FillRect(screen, Rect{r.left, r.Bottom() - b, r.width, b}, step.colour, step.clip);
-    FillRect(screen, Rect{r.left, r.top + b, b, r.height - 2 * b}, step.colour, step.clip);
-    FillRect(screen, Rect{r.Right() - b, r.top + b, b, r.height - 2 * b}, step.colour, step.clip);
+    FillRect(screen, Rect{r.left, r.top, r.width, b}, step.colour, clip);
+    FillRect(screen, Rect{r.left, r.Bottom() - b, r.width, b}, step.colour, clip);
+    FillRect(screen, Rect{r.left, r.top + b, b, r.height - 2 * b}, step.colour, clip);
+    FillRect(screen, Rect{r.Right() - b, r.top + b, b, r.height - 2 * b}, step.colour, clip);
   }
 
   void ForgetOldCaptions() {
@@ -140,37 +147,79 @@ void Renderer::Paint(const DisplayList& list, Image& screen) {
   if (screen.width != kScreenWidth || screen.height != kScreenHeight) {
     screen = Image(kScreenWidth, kScreenHeight);
   }
-  std::fill(screen.pixels.begin(), screen.pixels.end(), 0xFF000000u);
+  PaintArea(list, screen, Rect{0, 0, kScreenWidth, kScreenHeight});
+}
+
+void Renderer::PaintArea(const DisplayList& list, Image& screen, const Rect& area) {
+  const Rect target = Intersect(area, Rect{0, 0, screen.width, screen.height});
+  if (target.width <= 0 || target.height <= 0) return;
+  FillRect(screen, target, 0xFF000000u, target);
   ++impl_->paint_count;
   for (const DrawStep& step : list) {
+    // Steps that cannot reach the area are skipped: they would draw nothing
+    // there, and laying out their text would be wasted.
+    const Rect reach = Intersect(Extent(step), target);
+    if (reach.width <= 0 || reach.height <= 0) continue;
+    const Rect clip = Intersect(step.clip, target);
     switch (step.op) {
-      case DrawStep::Op::kFill: FillRect(screen, step.rect, step.colour, step.clip); break;
-      case DrawStep::Op::kOutline: Impl::PaintOutline(step, screen); break;
-      case DrawStep::Op::kPicture: impl_->PaintPicture(step, screen); break;
-      case DrawStep::Op::kText: impl_->PaintText(step, screen); break;
-      case DrawStep::Op::kToolTip: PaintToolTip(step, screen); break;
+      case DrawStep::Op::kFill: FillRect(screen, step.rect, step.colour, clip); break;
+      case DrawStep::Op::kOutline: Impl::PaintOutline(step, screen, clip); break;
+      case DrawStep::Op::kPicture: Impl::PaintPicture(step, screen, clip); break;
+      case DrawStep::Op::kText: impl_->PaintText(step, screen, clip); break;
+      case DrawStep::Op::kToolTip: PaintToolTip(step, screen, clip); break;
     }
   }
   impl_->ForgetOldCaptions();
 }
 
-void Renderer::PaintToolTip(const DrawStep& step, Image& screen) {
-  constexpr Colour kNoteColour = 0xFFFFFFE1;  // the pale yellow of a tooltip
+Rect Renderer::Extent(const DrawStep& step) {
+  const Rect screen{0, 0, kScreenWidth, kScreenHeight};
+  Rect reach;
+  switch (step.op) {
+    case DrawStep::Op::kFill:
+    case DrawStep::Op::kOutline:
+      if ((step.colour >> 24) == 0) return Rect{};
+      reach = step.rect;
+      break;
+    case DrawStep::Op::kPicture: {
+      const Image* image = Impl::FrameImage(step);
+      if (image == nullptr) return Rect{};
+      reach = step.stretch ? step.rect : Rect{step.rect.left, step.rect.top, image->width, image->height};
+      break;
+    }
+    case DrawStep::Op::kText:
+      if ((step.colour >> 24) == 0 || step.text.empty()) return Rect{};
+      reach = step.rect;
+      break;
+    case DrawStep::Op::kToolTip:
+      reach = NoteRect(step);
+      break;
+  }
+  return Intersect(Intersect(reach, step.clip), screen);
+}
+
+Rect Renderer::NoteRect(const DrawStep& step) {
   const Rect size = MeasureText(step.text, step.style);
   Rect note{step.rect.left, step.rect.top, size.width + 6, size.height + 4};
   // Kept on the screen: moved left of the right edge, above the pointer
   // when there is no room below it.
   note.left = std::clamp(note.left, 0, std::max(0, kScreenWidth - note.width));
   if (note.Bottom() > kScreenHeight) note.top = std::max(0, step.rect.top - 20 - 4 - note.height);
-  FillRect(screen, note, kNoteColour, step.clip);
+  return note;
+}
+
+void Renderer::PaintToolTip(const DrawStep& step, Image& screen, const Rect& clip) {
+  constexpr Colour kNoteColour = 0xFFFFFFE1;  // the pale yellow of a tooltip
+  const Rect note = NoteRect(step);
+  FillRect(screen, note, kNoteColour, clip);
   DrawStep frame = step;
   frame.rect = note;
   frame.border = 1;
-  Impl::PaintOutline(frame, screen);
+  Impl::PaintOutline(frame, screen, clip);
   DrawStep text = step;
   text.op = DrawStep::Op::kText;
-  text.rect = Rect{note.left + 3, note.top + 2, size.width + 1, size.height};
-  impl_->PaintText(text, screen);
+  text.rect = Rect{note.left + 3, note.top + 2, note.width - 5, note.height - 4};
+  impl_->PaintText(text, screen, clip);
 }
 
 Rect Renderer::MeasureText(const std::string& text_utf8, const TextStyle& style) {

@@ -1,8 +1,10 @@
 #include "ui/runtime.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "ui/renderer.h"
+#include "ui/screen_painter.h"
 
 namespace qvl::ui {
 
@@ -35,7 +37,8 @@ Runtime::Runtime(std::unique_ptr<Clock> clock, VirtualClock* virtual_clock, std:
       metrics_(metrics),
       scheduler_(*clock_),
       loop_(scheduler_, virtual_clock_, screen_.get()),
-      windows_(loop_, scheduler_) {
+      windows_(loop_, scheduler_),
+      present_wake_(scheduler_) {
   loop_.SetInputHandler([this](const InputEvent& event) {
     switch (event.kind) {
       case InputKind::kQuit:
@@ -80,10 +83,29 @@ void Runtime::SetTitle(const std::string& title) {
   if (screen_) screen_->SetTitle(title);
 }
 
+void Runtime::KeepScreenPainted() {
+  if (screen_) return;  // the window's presents keep it painted already
+  loop_.SetBeforeSleep([this] {
+    if (!windows_.changed()) return;
+    windows_.ClearChanged();
+    UpdateScreen();
+  });
+}
+
+void Runtime::UpdateScreen() {
+  // Made at the first paint: play that never draws needs no fonts.
+  if (!painter_) {
+    renderer_ = std::make_unique<Renderer>();
+    painter_ = std::make_unique<ScreenPainter>(*renderer_);
+  }
+  const std::vector<Rect> painted = painter_->Update(windows_.Draw(), full_repaint_);
+  if (!screen_) return;
+  for (const Rect& area : painted) unpresented_.Add(area);
+}
+
 void Runtime::DrawScreen(Image& screen) {
-  if (!renderer_) renderer_ = std::make_unique<Renderer>();
-  if (screen.width != kScreenWidth || screen.height != kScreenHeight) screen = Image(kScreenWidth, kScreenHeight);
-  renderer_->Paint(windows_.Draw(), screen);
+  UpdateScreen();
+  screen = painter_->screen();
 }
 
 void Runtime::PresentIfChanged() {
@@ -94,10 +116,28 @@ void Runtime::PresentIfChanged() {
       screen_->SetPointer(pointer_.picture->frames.front().image, pointer_.hot_x, pointer_.hot_y);
     }
   }
-  if (!windows_.changed()) return;
-  windows_.ClearChanged();
-  DrawScreen(frame_);
-  screen_->Present(frame_);
+  if (!windows_.changed() && unpresented_.empty()) return;
+  // Changes that come faster than the display shows pictures wait for the
+  // next one, and are shown together.
+  const int64_t now = loop_.NowMs();
+  if (now < next_present_ms_) {
+    if (!present_wake_armed_) {
+      present_wake_armed_ = true;
+      present_wake_.Start(static_cast<int>(next_present_ms_ - now), false, [this] { present_wake_armed_ = false; });
+    }
+    return;
+  }
+  if (windows_.changed()) {
+    windows_.ClearChanged();
+    UpdateScreen();
+  }
+  if (unpresented_.empty()) return;
+  std::vector<ScreenArea> changed;
+  for (const Rect& r : unpresented_.areas()) changed.push_back(ScreenArea{r.left, r.top, r.width, r.height});
+  unpresented_ = ScreenAreas{};
+  screen_->Present(painter_->screen(), changed);
+  const int rate = std::max(1, screen_->RefreshRate());
+  next_present_ms_ = now + (1000 + rate - 1) / rate;
 }
 
 }  // namespace qvl::ui

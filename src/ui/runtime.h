@@ -18,11 +18,13 @@
 #include "ui/display_list.h"
 #include "ui/event_loop.h"
 #include "ui/scheduler.h"
+#include "ui/screen_damage.h"
 #include "ui/windows.h"
 
 namespace qvl::ui {
 
 class Renderer;
+class ScreenPainter;
 
 // The size of the display the player runs on, in pixels; the game's
 // screen measures in twips are 15 to a pixel.
@@ -88,8 +90,17 @@ class Runtime {
   // The screen as it looks now, painted from the windows.
   void DrawScreen(Image& screen);
   // Shows the screen in the window when something changed since last time
-  // (real play; called before the loop sleeps).
+  // (real play; called before the loop sleeps). Only the changed areas are
+  // painted and shown, and not more often than the display's refresh rate.
   void PresentIfChanged();
+
+  // Paints the whole screen every time instead of only what changed (to
+  // compare the two: their pictures must be equal).
+  void SetFullRepaint(bool on) { full_repaint_ = on; }
+  // Headless play keeps its screen painted as the window would, at every
+  // moment the player waits, so that screenshots come from the same
+  // repaints as the window's.
+  void KeepScreenPainted();
 
  private:
   Runtime(std::unique_ptr<Clock> clock, VirtualClock* virtual_clock, std::unique_ptr<ScreenOutput> screen,
@@ -109,8 +120,16 @@ class Runtime {
   std::string title_ = "Quorvel Player";
   PointerPicture pointer_;
   bool pointer_changed_ = false;
+  // Paints the changed areas of the screen and notes them for the window.
+  void UpdateScreen();
+
   std::unique_ptr<Renderer> renderer_;
-  Image frame_;
+  std::unique_ptr<ScreenPainter> painter_;
+  bool full_repaint_ = false;
+  ScreenAreas unpresented_;  // painted, not yet shown in the window
+  int64_t next_present_ms_ = 0;
+  bool present_wake_armed_ = false;
+  TimerSlot present_wake_;  // ends the loop's sleep when a present is due
 };
 
 }  // namespace qvl::ui

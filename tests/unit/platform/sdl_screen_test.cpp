@@ -43,6 +43,62 @@ TEST(WindowToScreen, MapsWindowPointsOntoTheVirtualScreen) {
   EXPECT_EQ(WindowToScreen(Viewport{}, 5, 5), ScreenPoint{});
 }
 
+// A screen with a different colour for nearly every pixel.
+Image Pattern(uint32_t seed) {
+  Image screen(kVirtualScreenWidth, kVirtualScreenHeight);
+  for (size_t i = 0; i < screen.pixels.size(); ++i) {
+    screen.pixels[i] = 0xFF000000u | static_cast<uint32_t>((i * 2654435761u + seed) & 0xFFFFFFu);
+  }
+  return screen;
+}
+
+std::vector<uint32_t> ScaleWhole(const Image& screen, const Viewport& v, bool smooth) {
+  std::vector<uint32_t> out(static_cast<size_t>(v.width) * v.height);
+  ScaleScreenArea(screen, v, WindowArea{v.left, v.top, v.width, v.height}, smooth, out.data());
+  return out;
+}
+
+TEST(ScaleScreenArea, AWindowPaintedInPiecesLooksLikeOnePaintedWhole) {
+  const Image before = Pattern(1);
+  for (const Viewport& v : {FitScreen(1920, 1080, false), FitScreen(400, 300, false), FitScreen(800, 600, false),
+                            FitScreen(1700, 1250, true)}) {
+    for (bool smooth : {true, false}) {
+      // A screen area changes; every window pixel that shows the change
+      // lies inside that area's window area, and painting that window area
+      // alone gives the pixels a whole repaint gives.
+      const ScreenArea changed{397, 211, 41, 23};
+      Image after = before;
+      for (int y = changed.top; y < changed.top + changed.height; ++y) {
+        for (int x = changed.left; x < changed.left + changed.width; ++x) after.At(x, y) ^= 0x00FFFFFFu;
+      }
+      const std::vector<uint32_t> old_window = ScaleWhole(before, v, smooth);
+      const std::vector<uint32_t> new_window = ScaleWhole(after, v, smooth);
+      const WindowArea area = WindowAreaOf(v, changed);
+      ASSERT_GT(area.width, 0);
+      std::vector<uint32_t> piece(static_cast<size_t>(area.width) * area.height);
+      ScaleScreenArea(after, v, area, smooth, piece.data());
+      int outside = 0;
+      int wrong = 0;
+      for (int y = 0; y < v.height; ++y) {
+        for (int x = 0; x < v.width; ++x) {
+          const size_t i = static_cast<size_t>(y) * v.width + x;
+          const int wx = v.left + x;
+          const int wy = v.top + y;
+          const bool inside = wx >= area.left && wy >= area.top && wx < area.left + area.width &&
+                              wy < area.top + area.height;
+          if (!inside) {
+            outside += old_window[i] != new_window[i];
+          } else {
+            wrong += piece[static_cast<size_t>(wy - area.top) * area.width + (wx - area.left)] != new_window[i];
+          }
+        }
+      }
+      EXPECT_EQ(outside, 0) << "changed window pixels outside the area, viewport " << v.width << "x" << v.height;
+      EXPECT_EQ(wrong, 0) << "pixels painted differently in a piece, viewport " << v.width << "x" << v.height;
+    }
+  }
+}
+
 TEST(GameKeyCode, FollowsTheGamesKeyboardNumbering) {
   constexpr int32_t kSdlScancodeKey = 1 << 30;  // SDL's mark on keys without a character
   EXPECT_EQ(GameKeyCode('a'), 'A');
@@ -73,8 +129,8 @@ TEST_F(SdlScreenTest, OpensPresentsAndFitsTheScreenIntoTheWindow) {
   EXPECT_EQ(screen.CurrentViewport(), (Viewport{100, 0, 800, 600}));
 
   Image frame(800, 600, 0xFF336699);
-  screen.Present(frame);
-  screen.Present(frame);
+  screen.Present(frame, {ScreenArea{0, 0, 800, 600}});
+  screen.Present(frame, {ScreenArea{10, 10, 40, 40}});
   const ui::BuiltinPictures builtin;
   const PointerPicture& wait = builtin.Pointer(14);
   screen.SetPointer(wait.picture->frames[0].image, wait.hot_x, wait.hot_y);
