@@ -10,7 +10,7 @@ packages=(
   libtomlplusplus-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   timgm6mb-soundfont
-  xvfb xauth
+  xvfb xauth openbox xdotool imagemagick x11-utils
 )
 
 missing=()

@@ -3,8 +3,11 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <vector>
 
+#include "app/player_options.h"
 #include "app/startup.h"
 #include "game/player.h"
 #include "ui/window_runtime.h"
@@ -19,13 +22,54 @@ std::filesystem::path ProgramFile(const char* argv0) {
   return std::filesystem::absolute(argv0, error);
 }
 
+// Exit status of a bad option or value.
+constexpr int kBadOption = 2;
+
+qvl::ui::WindowRuntimeOptions WindowOptions(const qvl::PlayerOptions& o) {
+  qvl::ui::WindowRuntimeOptions window;
+  window.screen.fullscreen = o.fullscreen;
+  window.screen.window_width = qvl::kVirtualScreenWidth * o.window_scale;
+  window.screen.window_height = qvl::kVirtualScreenHeight * o.window_scale;
+  window.screen.integer_scale = o.pixel_perfect;
+  window.screen.renderer = o.renderer;
+  return window;
+}
+
 }  // namespace
 
-int main(int /*argc*/, char** argv) {
+int main(int argc, char** argv) {
+  // The kept settings first, then what the command line changes.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const auto settings_file = qvl::SettingsFilePath();
+  std::vector<std::string> problems;
+  const qvl::PlayerOptions kept =
+      settings_file ? qvl::ReadSettingsFile(*settings_file, problems) : qvl::PlayerOptions{};
+  qvl::CommandLine line;
   try {
+    line = qvl::ParseCommandLine(args, kept);
+  } catch (const qvl::OptionError& error) {
+    std::fprintf(stderr, "QuorvelPlayer: %s\n", error.what());
+    return kBadOption;
+  }
+  if (line.action == qvl::CommandLine::Action::kHelp) {
+    std::fputs(qvl::OptionsHelp().c_str(), stdout);
+    return 0;
+  }
+  if (line.action == qvl::CommandLine::Action::kVersion) {
+    std::printf("%s\n", qvl::VersionText().c_str());
+    return 0;
+  }
+  for (const std::string& problem : problems) std::fprintf(stderr, "QuorvelPlayer: %s\n", problem.c_str());
+  if (line.changed && settings_file && !qvl::WriteSettingsFile(*settings_file, line.options)) {
+    std::fprintf(stderr, "QuorvelPlayer: the settings could not be kept in %s\n", settings_file->c_str());
+  }
+
+  try {
+    const qvl::PlayerOptions& o = line.options;
     qvl::PlayerSetup setup;
     setup.program = ProgramFile(argv[0]);
-    qvl::Player player(qvl::ui::MakeWindowRuntime({}), std::move(setup));
+    setup.levels = qvl::ListenerLevels{o.music_volume, o.sound_volume, o.mute};
+    qvl::Player player(qvl::ui::MakeWindowRuntime(WindowOptions(o)), std::move(setup));
     try {
       qvl::StartProgram(player);
       player.loop().WaitUntil([&player] { return player.ended; }, qvl::ui::WaitKind::kMain);

@@ -21,7 +21,7 @@ Player::Player(std::unique_ptr<ui::Runtime> runtime, PlayerSetup setup)
       development_folder_(WithSeparator(setup.development_folder.empty() ? QVL_DEV_GAME_DIR : setup.development_folder)),
       on_log(std::move(setup.on_log)),
       drives(setup.drives ? std::move(setup.drives) : MakeSystemDriveTable()),
-      media(MakeMediaSet(*runtime_, setup.trace)),
+      media(WithListenerLevels(MakeMediaSet(*runtime_, setup.trace), setup.levels)),
       windows(runtime_->windows(), builtins) {
   WireEvents(*this);
   LoadBuiltinSkin(*this);

@@ -18,6 +18,7 @@
 #include "game/player_windows.h"
 #include "game/startup_state.h"
 #include "game_window/inventory_state.h"
+#include "media/listener_levels.h"
 #include "media/media_set.h"
 #include "media/movie_state.h"
 #include "media/music_state.h"
@@ -46,6 +47,8 @@ struct PlayerSetup {
   std::function<void(const std::string&)> on_log;
   // The mounted drives; the machine's own when not given.
   std::unique_ptr<DriveTable> drives;
+  // The listener's music and sound levels on top of the game's (real play).
+  ListenerLevels levels;
 };
 
 struct Player {

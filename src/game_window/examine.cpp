@@ -28,7 +28,7 @@ void ExamineMouseMove(Player& p) {
     m.HoverTarget = hover::kExamineButton;
     PlayWAVQVL(p, hover_sound.file, false, channels::kButtons, hover_sound.pan, hover_sound.vol);
   }
-  p.runtime().SetPointer(p.windows.item_images.ItemHL(p.game.Hand).pointer());
+  ShowItemHighlightPointer(p);
   if (PictureRef lit = m.EI_Resource.FramePicture(0)) m.ExamineItem.SetPicture(lit);
 }
 

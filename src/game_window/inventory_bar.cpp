@@ -64,7 +64,7 @@ void InvItemMouseMove(Player& p, int16_t i) {
   if (!ItemInHand(p)) {
     if (PointerSlotShowing(p) != pointer::kNormal) ShowPointer(p, pointer::kNormal);
   } else {
-    p.runtime().SetPointer(p.windows.item_images.ItemHL(p.game.Hand).pointer());
+    ShowItemHighlightPointer(p);
   }
 }
 

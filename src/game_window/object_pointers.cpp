@@ -12,8 +12,7 @@ namespace {
 
 const data::ObjectSlot& Obj(Player& p, int i) { return p.scene.Rec.slot(i); }
 
-// The held item's highlighted pointer: it can be used here.
-void ShowItemHighlight(Player& p) { p.runtime().SetPointer(p.windows.item_images.ItemHL(p.game.Hand).pointer()); }
+void ShowItemHighlight(Player& p) { ShowItemHighlightPointer(p); }
 
 // Pointer picture `n` of MousePoint; 0 (or a number it does not have)
 // stands for the normal pointer.

@@ -14,6 +14,16 @@ void ShowItemOrNormalPointer(Player& p) {
   }
 }
 
+void ShowItemHighlightPointer(Player& p) {
+  const ItemImagesWindow& images = p.windows.item_images;
+  const PointerPicture& lit = images.ItemHL(p.game.Hand).pointer();
+  if (lit.picture == nullptr || lit.picture == images.NoPic.picture()) {
+    ShowItemOrNormalPointer(p);
+  } else {
+    p.runtime().SetPointer(lit);
+  }
+}
+
 bool WaitPointerShows(Player& p) {
   const PictureRef& wait = p.windows.mouse_point.Pointer(pointer::kWait).pointer().picture;
   return wait != nullptr && p.runtime().pointer().picture == wait;

@@ -15,6 +15,10 @@ void ShowPointer(Player& p, int slot);
 // Shows the item-in-hand pointer when an item is in hand, else the normal one.
 void ShowItemOrNormalPointer(Player& p);
 
+// Shows the held item's highlighted pointer: the item can be used here. An
+// item that has no highlight picture keeps its item pointer.
+void ShowItemHighlightPointer(Player& p);
+
 // Whether the wait pointer shows.
 bool WaitPointerShows(Player& p);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/message_box_text.h"
 #include "platform/sdl_handles.h"
 
 namespace qvl {
@@ -56,6 +57,10 @@ SdlMessageBoxes::~SdlMessageBoxes() = default;
 MsgAnswer SdlMessageBoxes::Show(const std::string& title, const std::string& text, MsgIcon icon,
                                 MsgButtons buttons) {
   const ButtonSet set = ButtonsOf(buttons);
+  // Game texts break lines with CR, LF or both and may hold a long path:
+  // the box gets them as lines that fit the screen.
+  const std::string shown_title = AsUtf8(title);
+  const std::string shown_text = MessageBoxText(AsUtf8(text));
   std::vector<SDL_MessageBoxButtonData> data;
   for (size_t i = 0; i < set.answers.size(); ++i) {
     uint32_t flags = 0;
@@ -65,8 +70,8 @@ MsgAnswer SdlMessageBoxes::Show(const std::string& title, const std::string& tex
   }
   const SDL_MessageBoxData box{IconFlags(icon) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
                                parent_,
-                               title.c_str(),
-                               text.c_str(),
+                               shown_title.c_str(),
+                               shown_text.c_str(),
                                static_cast<int>(data.size()),
                                data.data(),
                                nullptr};

@@ -240,7 +240,12 @@ SdlScreen::SdlScreen(const ScreenOptions& options) : impl_(std::make_unique<Impl
   impl_->window.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                        options.window_width, options.window_height, flags));
   if (!impl_->window) throw std::runtime_error(std::string("No window: ") + SDL_GetError());
-  impl_->renderer.reset(SDL_CreateRenderer(impl_->window.get(), -1, SDL_RENDERER_PRESENTVSYNC));
+  if (options.renderer == "opengl") SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+  if (options.renderer == "software") {
+    impl_->renderer.reset(SDL_CreateRenderer(impl_->window.get(), -1, SDL_RENDERER_SOFTWARE));
+  } else {
+    impl_->renderer.reset(SDL_CreateRenderer(impl_->window.get(), -1, SDL_RENDERER_PRESENTVSYNC));
+  }
   if (!impl_->renderer) impl_->renderer.reset(SDL_CreateRenderer(impl_->window.get(), -1, SDL_RENDERER_SOFTWARE));
   if (!impl_->renderer) throw std::runtime_error(std::string("No renderer: ") + SDL_GetError());
   impl_->integer_scale = options.integer_scale;

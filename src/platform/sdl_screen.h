@@ -52,6 +52,8 @@ struct ScreenOptions {
   int window_height = kVirtualScreenHeight;
   bool fullscreen = false;
   bool integer_scale = false;
+  // The drawing backend asked for: "auto", "software" or "opengl".
+  std::string renderer = "auto";
 };
 
 class SdlScreen : public ScreenOutput {
