@@ -36,11 +36,15 @@ sleep 1
 # The player keeps its settings in a home of its own here.
 HOME="$work" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy "$player" >"$work/player.log" 2>&1 &
 pids+=($!)
+# The development build first tells where it reads the game from; Enter
+# answers that box. The window takes the game's title once the game's
+# settings are read.
 window=""
-for _ in $(seq 300); do
+for _ in $(seq 120); do
   window=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1)
   [ -n "$window" ] && break
-  sleep 0.1
+  xdotool key Return 2>/dev/null
+  sleep 0.5
 done
 if [ -z "$window" ]; then
   echo "FAIL: no window titled \"$title\" appeared"
@@ -64,6 +68,8 @@ settle() {
   return 1
 }
 
+# The demo's opening logo and intro take 9 s; then the menu stays.
+sleep 12
 settle "$work/before.png" || { echo "FAIL: the screen never settled"; exit 1; }
 xdotool windowminimize --sync "$window"
 sleep 1
