@@ -113,6 +113,7 @@ void WireCloseupWindow(Player& p) {
   c.window.on_activate = [&p] { CloseupActivate(p); };
   c.StartUpDelay.on_tick = [&p] { StartUpDelayTick(p); };
   c.Command1.on_click = [&p](const ui::MouseArgs&) { CloseClick(p); };
+  c.window.SetDialogButtons(&c.Command1, &c.Command1);
 }
 
 }  // namespace qvl

@@ -41,6 +41,7 @@ void WireNagForm(Player& p) {
   nag.window.on_load = [&p] { NagLoad(p); };
   nag.Timer1.on_tick = [&p] { NagTimer(p); };
   nag.Command1.on_click = [&p](const ui::MouseArgs&) { EndApplication(p); };
+  nag.window.SetDialogButtons(&nag.Command1, &nag.Command1);
 }
 
 }  // namespace qvl

@@ -99,6 +99,7 @@ void WireQuitGameQuery(Player& p) {
   q.window.on_activate = [&p] { QuitActivate(p); };
   q.ButtnYes.on_click = [&p](const ui::MouseArgs&) { QuitYes(p); };
   q.ButtnNo.on_click = [&p](const ui::MouseArgs&) { QuitNo(p); };
+  q.window.SetDialogButtons(&q.ButtnYes, &q.ButtnNo);
   q.ButtnYes.on_mouse_move = [&p](const ui::MouseArgs&) {
     DialogButtonHover(p, QuitButtons(p), dialog_hover::kOK);
   };

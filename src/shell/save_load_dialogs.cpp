@@ -13,6 +13,9 @@ namespace qvl {
 
 namespace {
 
+// The letters a saved game's file name cannot hold.
+constexpr const char* kLettersNoFileNameHolds = "/\\:*?\"<>|";
+
 DialogButtons SaveButtons(Player& p) {
   SaveGameWindow& d = p.windows.save_game;
   MousePointWindow& skin = p.windows.mouse_point;
@@ -65,10 +68,20 @@ void CloseSaveDialog(Player& p) {
   p.windows.save_game.SaveDialogOpen = false;
 }
 
+// The warning under the boxes shows for one second.
+void ShowSaveWarning(Player& p, const std::string& text) {
+  SaveGameWindow& d = p.windows.save_game;
+  d.Label1.SetCaption(text);
+  d.Label1.Show();
+  d.MsgTimer.SetTimerEnabled(false);
+  d.MsgTimer.SetTimerEnabled(true);
+}
+
 void SaveOK(Player& p) {
   SaveGameWindow& d = p.windows.save_game;
   const std::string name = d.Text1.text();
   if (name.empty() || LCase(name) == "filename") {
+    d.Label1.SetCaption("Please enter a filename!");
     d.Label1.Show();
     d.MsgTimer.SetTimerEnabled(true);
     return;
@@ -214,6 +227,10 @@ void WireSaveLoadDialogs(Player& p) {
   s.Text2.on_got_focus = [&s] { s.Text2.SelectAll(); };
   s.ButtnOK.on_click = [&p](const ui::MouseArgs&) { SaveOK(p); };
   s.ButtnC.on_click = [&p](const ui::MouseArgs&) { SaveCancel(p); };
+  s.window.SetDialogButtons(&s.ButtnOK, &s.ButtnC);
+  // Letters a file name on disk cannot hold are refused where they are typed.
+  s.Text1.SetRefusedCharacters(kLettersNoFileNameHolds);
+  s.Text1.on_refused = [&p] { ShowSaveWarning(p, "A file name cannot hold any of / \\ : * ? \" < > |"); };
   WireHover(p, s, SaveButtons, {&s.FCaption, &s.Text1, &s.Text2, &s.File1, &s.Label1});
   WireWarningTimer(s, s.Label1);
 
@@ -223,6 +240,12 @@ void WireSaveLoadDialogs(Player& p) {
   l.File1.on_click = [&p](const ui::MouseArgs&) { LoadFileChosen(p); };
   l.ButtnOK.on_click = [&p](const ui::MouseArgs&) { LoadOK(p); };
   l.ButtnC.on_click = [&p](const ui::MouseArgs&) { LoadCancel(p); };
+  l.window.SetDialogButtons(&l.ButtnOK, &l.ButtnC);
+  // A double click on a saved game loads it.
+  l.File1.on_dbl_click = [&p](const ui::MouseArgs&) {
+    LoadFileChosen(p);
+    if (p.windows.load_game.File1.clicked_again()) LoadOK(p);
+  };
   WireHover(p, l, LoadButtons, {&l.FCaption, &l.File1, &l.Label1, &l.Label2, &l.Label3, &l.Label4});
   WireWarningTimer(l, l.Label4);
 

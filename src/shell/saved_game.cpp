@@ -14,13 +14,18 @@
 #include "game_window/game_window.h"
 #include "game_window/inventory.h"
 #include "media/soundtrack.h"
+#include "platform/cp1252.h"
 #include "shell/display_services.h"
 
 namespace qvl {
 
 namespace {
 
-std::string SavePath(const Player& p, const std::string& file) { return p.startup.SavedFolder + file; }
+// A saved game's file on disk: the name the player typed (the game's
+// single-byte characters) written in UTF-8, as the desktop names files.
+std::string SavePath(const Player& p, const std::string& file) {
+  return p.startup.SavedFolder + Cp1252ToUtf8(file);
+}
 
 bool Yield(Player& p) { return p.loop().DoEvents(); }
 

@@ -372,6 +372,14 @@ class Runner : public ui::IdleSource {
       if (target.control == nullptr) BadInput("tooltip takes a control, not a window");
       return target.control->tooltip_text().empty() ? "-" : Cp1252ToUtf8(target.control->tooltip_text());
     }
+    if (name == "focus") {
+      // The control with the keyboard focus in the window keys go to.
+      if (!args.empty()) BadInput("focus takes nothing");
+      ui::Window* window = rt().windows().modal() != nullptr ? rt().windows().modal() : rt().windows().active();
+      if (window == nullptr || window->focused() == nullptr) return "-";
+      const ui::Control* c = window->focused();
+      return window->name() + "." + c->name() + (c->index() > 0 ? "(" + std::to_string(c->index()) + ")" : "");
+    }
     if (name == "title") {
       if (!args.empty()) BadInput("title takes nothing");
       return rt().title();

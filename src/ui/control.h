@@ -114,6 +114,9 @@ class Control {
   // The control's own reaction to a click, before its click event (a list
   // selects the entry, a check box toggles).
   virtual void OnClickInside(const MouseArgs& /*args*/) {}
+  // The control's own reaction to the left button going down on it, after
+  // it took the focus (a text box places its caret).
+  virtual void OnMouseDownInside(const MouseArgs& /*args*/) {}
   virtual void OnKeyDown(KeyArgs& /*args*/) {}
   virtual void OnKeyPress(int /*character*/) {}
 

@@ -69,12 +69,16 @@ Rect ListBox::EntryRect(int index) const {
 
 void ListBox::OnClickInside(const MouseArgs& args) {
   const int entry = EntryAt(args.y);
+  clicked_again_ = entry >= 0 && entry == list_index_;
   if (entry >= 0) SetListIndex(entry);
 }
 
 void ListBox::OnKeyDown(KeyArgs& args) {
+  const int was = list_index_;
   if (args.key == keys::kUp && list_index_ > 0) SetListIndex(list_index_ - 1);
   if (args.key == keys::kDown && list_index_ + 1 < ListCount()) SetListIndex(list_index_ + 1);
+  // Choosing an entry with the keys is a click on it, as with the mouse.
+  if (list_index_ != was && on_click) on_click(MouseArgs{});
 }
 
 void ListBox::Draw(DisplayList& out) const {
@@ -124,7 +128,11 @@ void FileListBox::Refresh() {
   std::error_code error;
   for (std::filesystem::directory_iterator it(path_, error), end; !error && it != end; it.increment(error)) {
     if (!it->is_regular_file(error)) continue;
-    std::string name = it->path().filename().string();
+    // Names on disk are UTF-8; the list holds them in the game's
+    // single-byte characters. A name those cannot hold is not listed.
+    const std::string on_disk = it->path().filename().string();
+    std::string name = Utf8ToCp1252(on_disk);
+    if (Cp1252ToUtf8(name) != on_disk) continue;
     if (MatchesPattern(name, pattern_)) names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {

@@ -38,6 +38,10 @@ class ListBox : public Control {
   // Where an entry lies on the screen (its line), when in view.
   Rect EntryRect(int index) const;
 
+  // The last click was on the entry that was already chosen (a double
+  // click on one entry, not two clicks on two).
+  bool clicked_again() const { return clicked_again_; }
+
   bool TakesFocus() const override { return true; }
   void OnClickInside(const MouseArgs& args) override;
   void OnKeyDown(KeyArgs& args) override;
@@ -50,6 +54,7 @@ class ListBox : public Control {
   std::vector<std::string> items_;
   int list_index_ = -1;
   int top_index_ = 0;
+  bool clicked_again_ = false;
 };
 
 // The files of one folder whose names match a pattern such as "*.sav",

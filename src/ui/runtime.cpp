@@ -50,6 +50,11 @@ Runtime::Runtime(std::unique_ptr<Clock> clock, VirtualClock* virtual_clock, std:
     }
   });
   if (screen_) loop_.SetBeforeSleep([this] { PresentIfChanged(); });
+  windows_.SetClipboard(clipboard_.get());
+  windows_.SetTextMeasure([this](std::string_view utf8, const TextStyle& style) {
+    if (!renderer_) renderer_ = std::make_unique<Renderer>();
+    return renderer_->MeasureText(std::string(utf8), style).width;
+  });
 }
 
 Runtime::~Runtime() = default;

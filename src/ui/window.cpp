@@ -152,6 +152,23 @@ void Window::SetFocus(Control* control) {
   if (focused_ != nullptr && focused_->on_got_focus) focused_->on_got_focus();
 }
 
+void Window::FocusNext(bool backwards) {
+  std::vector<Control*> stops;
+  for (Control* control : creation_order_) {
+    if (control->TakesFocus() && control->ShownOnScreen() && control->enabled()) stops.push_back(control);
+  }
+  if (stops.empty()) return;
+  const auto at = std::find(stops.begin(), stops.end(), focused_);
+  size_t next = 0;
+  if (at == stops.end()) {
+    next = backwards ? stops.size() - 1 : 0;
+  } else {
+    const size_t here = static_cast<size_t>(at - stops.begin());
+    next = backwards ? (here + stops.size() - 1) % stops.size() : (here + 1) % stops.size();
+  }
+  SetFocus(stops[next]);
+}
+
 void Window::Changed() const {
   if (visible_) windows_.MarkChanged();
 }

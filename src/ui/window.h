@@ -76,6 +76,7 @@ class Window {
   T& Add(std::string name, int index = 0, Args&&... args) {
     auto control = std::make_unique<T>(*this, std::move(name), index, std::forward<Args>(args)...);
     T& ref = *control;
+    creation_order_.push_back(&ref);
     controls_.push_back(std::move(control));
     Changed();
     return ref;
@@ -100,6 +101,17 @@ class Window {
   Control* focused() const { return focused_; }
   // Gives a control the keyboard focus (raising its got-focus event).
   void SetFocus(Control* control);
+  // Tab and Shift+Tab: the focus moves to the next (or the previous)
+  // control that takes it, in the order the controls were made.
+  void FocusNext(bool backwards);
+
+  // The buttons Enter and Escape press in a dialog (null: none).
+  Control* default_button() const { return default_button_; }
+  Control* cancel_button() const { return cancel_button_; }
+  void SetDialogButtons(Control* default_button, Control* cancel_button) {
+    default_button_ = default_button;
+    cancel_button_ = cancel_button;
+  }
 
   // Events of the window itself.
   std::function<void()> on_load;
@@ -133,6 +145,9 @@ class Window {
   PictureRef picture_;
   std::vector<std::unique_ptr<Control>> controls_;  // back to front
   Control* focused_ = nullptr;
+  Control* default_button_ = nullptr;
+  Control* cancel_button_ = nullptr;
+  std::vector<Control*> creation_order_;  // the order of Tab
 };
 
 }  // namespace qvl::ui

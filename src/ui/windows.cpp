@@ -187,6 +187,7 @@ void Windows::MouseDown(const InputEvent& event) {
   captured_button_ = event.button;
   if (hit.control != nullptr && hit.control->TakesFocus()) hit.window->SetFocus(hit.control);
   const MouseArgs args = ArgsFor(hit, event);
+  if (hit.control != nullptr && event.button == MouseButton::kLeft) hit.control->OnMouseDownInside(args);
   if (hit.control != nullptr) {
     if (hit.control->on_mouse_down) hit.control->on_mouse_down(args);
   } else if (hit.window->on_mouse_down) {
@@ -245,8 +246,34 @@ void Windows::KeyDown(const InputEvent& event) {
   Control* focused = window->focused();
   if (focused != nullptr && focused->ShownOnScreen() && focused->enabled()) focused->OnKeyDown(args);
   if (args.key == 0) return;
+  if (DialogKey(*window, args)) return;
   // Keys that stand for a character of their own reach key-press as well.
   if (event.key == keys::kEnter || event.key == keys::kBackspace || event.key == keys::kEscape) KeyPress(event.key);
+}
+
+bool Windows::DialogKey(Window& window, const KeyArgs& args) {
+  if (args.alt || args.control) return false;
+  if (args.key == keys::kTab) {
+    window.FocusNext(args.shift);
+    return true;
+  }
+  // A focused push button takes Enter itself.
+  const Control* focused = window.focused();
+  if (args.key == keys::kEnter && focused != nullptr && focused->kind() == ControlKind::kButton) return false;
+  Control* button = args.key == keys::kEnter    ? window.default_button()
+                    : args.key == keys::kEscape ? window.cancel_button()
+                                                : nullptr;
+  if (button == nullptr || !button->ShownOnScreen() || !EnabledAll(button) || !button->on_click) return false;
+  button->on_click(MouseArgs{});
+  return true;
+}
+
+int Windows::MeasureText(std::string_view utf8, const TextStyle& style) const {
+  if (measure_) return measure_(utf8, style);
+  // Without a screen font: the font's average width.
+  int characters = 0;
+  for (unsigned char c : utf8) characters += (c & 0xC0) != 0x80 ? 1 : 0;
+  return characters * 6;
 }
 
 void Windows::KeyPress(int character) {

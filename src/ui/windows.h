@@ -3,12 +3,14 @@
 // input that reaches windows and controls.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/input_event.h"
+#include "platform/message_boxes.h"
 #include "ui/display_list.h"
 #include "ui/scheduler.h"
 #include "ui/window.h"
@@ -79,6 +81,16 @@ class Windows {
   // The control whose tooltip shows now, or null.
   const Control* tooltip() const { return tooltip_shown_ ? tooltip_control_ : nullptr; }
 
+  // The clipboard text boxes cut, copy and paste with (null: none).
+  Clipboard* clipboard() const { return clipboard_; }
+  void SetClipboard(Clipboard* clipboard) { clipboard_ = clipboard; }
+
+  // The width in pixels of one line of text in a style, as the screen
+  // draws it; text boxes place their caret with it.
+  using TextMeasure = std::function<int(std::string_view utf8, const TextStyle& style)>;
+  int MeasureText(std::string_view utf8, const TextStyle& style) const;
+  void SetTextMeasure(TextMeasure measure) { measure_ = std::move(measure); }
+
   // How long the pointer rests on a control before its tooltip shows.
   static constexpr int kToolTipDelayMs = 500;
 
@@ -88,6 +100,8 @@ class Windows {
   void MouseUp(const InputEvent& event);
   void KeyDown(const InputEvent& event);
   void KeyPress(int character);
+  // Enter, Escape and Tab in a dialog; true when the key was used.
+  bool DialogKey(Window& window, const KeyArgs& args);
   // Whether input may reach this window now (a modal window takes it all).
   bool Reachable(const Window& window) const;
   // The control still exists (it may be captured while its window changes).
@@ -111,6 +125,9 @@ class Windows {
   MouseButton captured_button_ = MouseButton::kNone;
   Hit last_click_;
   int64_t last_click_ms_ = -1000000;
+
+  Clipboard* clipboard_ = nullptr;
+  TextMeasure measure_;
 
   Control* tooltip_control_ = nullptr;  // the control the pointer rests on
   bool tooltip_shown_ = false;

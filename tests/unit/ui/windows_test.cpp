@@ -184,6 +184,12 @@ TEST(Windows, TheWindowSeesKeysBeforeItsFocusedTextBox) {
   w.Show();
   s.Click(20, 15);
   EXPECT_EQ(focus_events, 1);
+  // The click placed the caret after the focus selected everything;
+  // Ctrl+A selects everything again.
+  EXPECT_EQ(name.sel_length(), 0);
+  InputEvent select_all = Key('A');
+  select_all.control = true;
+  s.windows.HandleInput(select_all);
   EXPECT_EQ(name.SelectedText(), "Filename");
   s.windows.HandleInput(Text("my save!!"));  // replaces the selection; '!' never arrives
   EXPECT_EQ(name.text(), "my save");
@@ -196,7 +202,7 @@ TEST(Windows, TheWindowSeesKeysBeforeItsFocusedTextBox) {
   s.windows.HandleInput(Key(keys::kDelete));
   s.windows.HandleInput(Key(keys::kBackspace));
   EXPECT_EQ(name.text(), "my savda");
-  EXPECT_EQ(seen, "8 112 37 37 46 8 ");
+  EXPECT_EQ(seen, "65 8 112 37 37 46 8 ");
   s.windows.HandleInput(Text("\xC3\xA9"));  // é arrives as its single-byte character
   EXPECT_EQ(name.text(), "my savd\xE9" "a");
 }
@@ -245,17 +251,21 @@ TEST(Windows, FileListsShowMatchingFilesSorted) {
   const auto dir = std::filesystem::temp_directory_path() / "qvl_file_list_test";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir / "folder.sav");
-  for (const char* name : {"beta.sav", "Alpha.SAV", "notes.txt", "gamma.sav"}) std::ofstream(dir / name) << "x";
+  // Names on disk are UTF-8: "Café" is listed in the game's characters; a
+  // name they cannot hold is left out.
+  for (const char* name : {"beta.sav", "Alpha.SAV", "notes.txt", "gamma.sav", "Caf\xC3\xA9.sav", "\xE6\x97\xA5.sav"}) {
+    std::ofstream(dir / name) << "x";
+  }
   Screen s;
   Window& w = s.windows.Add("LoadGame");
   auto& files = w.Add<FileListBox>("File1");
   files.SetPattern("*.sav");
   files.SetPath(dir);
-  EXPECT_EQ(files.items(), (std::vector<std::string>{"Alpha.SAV", "beta.sav", "gamma.sav"}));
+  EXPECT_EQ(files.items(), (std::vector<std::string>{"Alpha.SAV", "beta.sav", "Caf\xE9.sav", "gamma.sav"}));
   files.SetListIndex(1);
   std::ofstream(dir / "aardvark.sav") << "x";
   files.Refresh();
-  EXPECT_EQ(files.ListCount(), 4);
+  EXPECT_EQ(files.ListCount(), 5);
   EXPECT_EQ(files.FileName(), "beta.sav");  // still chosen after the refresh
   files.SetPath(dir / "missing");
   EXPECT_EQ(files.ListCount(), 0);
