@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
+#include "game_window/takes_input.h"
 #include "platform/text_numbers.h"
 #include "ui/window_runtime.h"
 
@@ -80,7 +81,7 @@ class GameHost : public ScriptHost {
 
   Player* player() override { return player_.get(); }
 
-  bool BusyPointerShows() const override { return WaitPointerShows(*player_); }
+  bool TakesInput() const override { return PlayerTakesInput(*player_); }
   bool Ended() const override { return player_->ended; }
 
   std::vector<std::string> TakeLogLines() override {

@@ -35,8 +35,9 @@ class ScriptHost {
   // argument "5"), or nothing when the host does not know the question.
   virtual std::optional<std::string> Query(const std::string& name, const std::vector<std::string>& args) = 0;
 
-  // Whether the busy (wait) pointer shows.
-  virtual bool BusyPointerShows() const = 0;
+  // Whether the program takes input now, as a person sees it (what
+  // `ready` waits for).
+  virtual bool TakesInput() const = 0;
 
   // Whether the program has ended itself.
   virtual bool Ended() const = 0;

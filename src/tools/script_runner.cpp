@@ -187,9 +187,7 @@ class Runner : public ui::IdleSource {
     return std::count(loop.Waits().begin(), loop.Waits().end(), ui::WaitKind::kGame) > 0;
   }
 
-  bool Ready(ui::EventLoop& loop) const {
-    return !GameWaits(loop) && !loop.HasPendingWork() && !host_->BusyPointerShows();
-  }
+  bool Ready() const { return host_->TakesInput(); }
 
   // Carries on a `wait` or `ready`; true while it goes on.
   bool ContinuePending(ui::EventLoop& loop) {
@@ -203,7 +201,7 @@ class Runner : public ui::IdleSource {
       return true;
     }
     // ready
-    if (Ready(loop)) {
+    if (Ready()) {
       pending_ = Pending::kNone;
       return false;
     }

@@ -29,6 +29,10 @@ class WaitFrame {
 EventLoop::EventLoop(Scheduler& scheduler, VirtualClock* virtual_clock, ScreenOutput* screen)
     : scheduler_(scheduler), virtual_clock_(virtual_clock), screen_(screen) {}
 
+bool EventLoop::WaitsOnlyForInput() const {
+  return !HasPendingWork() && std::find(waits_.begin(), waits_.end(), WaitKind::kGame) == waits_.end();
+}
+
 bool EventLoop::DoEvents() {
   if (ended_) return false;
   if (screen_ != nullptr && virtual_clock_ == nullptr) {

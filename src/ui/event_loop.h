@@ -90,6 +90,9 @@ class EventLoop {
   const std::vector<WaitKind>& Waits() const { return waits_; }
 
   bool HasPendingWork() const { return !input_.empty() || !posted_.empty(); }
+  // Whether the program waits only for the person: no wait of its own runs
+  // (only the main loop's and modal windows') and nothing is queued.
+  bool WaitsOnlyForInput() const;
   bool IsVirtual() const { return virtual_clock_ != nullptr; }
   int64_t NowMs() const { return scheduler_.clock().NowMs(); }
   Scheduler& scheduler() { return scheduler_; }

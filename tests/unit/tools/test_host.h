@@ -57,7 +57,9 @@ class TestHost : public ScriptHost {
     return std::nullopt;
   }
 
-  bool BusyPointerShows() const override { return runtime_->pointer().picture == busy_pointer_.picture; }
+  bool TakesInput() const override {
+    return runtime_->loop().WaitsOnlyForInput() && runtime_->pointer().picture != busy_pointer_.picture;
+  }
   bool Ended() const override { return ended_; }
 
   std::vector<std::string> TakeLogLines() override {
