@@ -31,6 +31,9 @@ Player::~Player() = default;
 
 bool Player::InDevelopment() const { return program_name_ == "QuorvelPlayer"; }
 
-std::string Player::AppPath() const { return InDevelopment() ? development_folder_ : program_folder_; }
+std::string Player::AppPath() const {
+  if (!startup.DiscGameFolder.empty()) return startup.DiscGameFolder;
+  return InDevelopment() ? development_folder_ : program_folder_;
+}
 
 }  // namespace qvl

@@ -116,6 +116,7 @@ void LocateGameDisc(Player& p) {
   if (TypeOfDrive(p, p.AppPath()) != drive_type::kCdRom) return;
   p.startup.RunningFromCD = true;
   p.startup.CurrentCD = 0;
+  p.startup.DiscMount = DiscMountHolding(p, p.AppPath());
   // The disc's label is read once and compared with each disc's.
   const std::string label = LCase(VolumeLabelOf(p, p.AppPath()).value_or(""));
   for (int16_t i = 1; i <= 4; ++i) {

@@ -65,7 +65,8 @@ struct Player {
   const std::string& ProgramName() const { return program_name_; }
   // The game folder, ending in a separator: the program's own folder, or
   // the fixed development folder when the program carries its development
-  // name.
+  // name; after a disc request found the wanted game disc mounted
+  // elsewhere, the same folder on that disc.
   std::string AppPath() const;
   // Whether the program runs under its development name.
   bool InDevelopment() const;

@@ -16,6 +16,11 @@ struct StartupState {
   bool RunningFromCD = false;
   // The game disc in the drive, 1 … 4; 0 when unknown.
   int16_t CurrentCD = 0;
+  // Where the game disc in use is mounted ("/media/cdrom"); and, once a
+  // disc request found the wanted disc mounted somewhere else, the game
+  // folder on that disc, which the game then reads (see AppPath).
+  std::string DiscMount;
+  std::string DiscGameFolder;
   bool ShowSplash = false;
   bool ChangeResolution = false;
   int32_t ScreenWidthPx = 0;

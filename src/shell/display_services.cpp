@@ -1,5 +1,8 @@
 #include "shell/display_services.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "game/error_report.h"
 #include "game/player.h"
 #include "platform/text_numbers.h"
@@ -96,6 +99,48 @@ std::optional<std::string> VolumeLabelOf(Player& p, const std::string& path) {
   return p.drives->VolumeLabel(*mount);
 }
 
+std::string DiscMountHolding(Player& p, const std::string& path) {
+  const auto mounts = p.drives->Mounts();
+  const Mount* mount = MountHolding(mounts, path);
+  return mount != nullptr ? mount->point : std::string();
+}
+
+namespace {
+
+// The mount point of a disc labelled `label` (letter case aside): the drive
+// that holds the game folder, then every other CD-ROM drive and mounted
+// disc image; nothing when no disc carries the label.
+std::optional<std::string> FindDiscLabelled(Player& p, const std::string& label) {
+  const auto mounts = p.drives->Mounts();
+  std::vector<const Mount*> discs;
+  if (const Mount* own = MountHolding(mounts, p.AppPath())) discs.push_back(own);
+  for (const Mount& mount : mounts) {
+    if (DriveTypeOfMount(mount) != drive_type::kCdRom) continue;
+    if (!discs.empty() && mount.point == discs.front()->point) continue;
+    discs.push_back(&mount);
+  }
+  for (const Mount* disc : discs) {
+    const auto found = p.drives->VolumeLabel(*disc);
+    if (found && LCase(*found) == LCase(label)) return disc->point;
+  }
+  return std::nullopt;
+}
+
+// The game goes on from the disc mounted at `point`: the game folder is
+// the same folder on it as it was on the disc before.
+void ReadFromDiscAt(Player& p, const std::string& point) {
+  StartupState& s = p.startup;
+  if (point == s.DiscMount || s.DiscMount.empty()) return;
+  // A mount point as the start of the paths under it ("/" starts them all).
+  auto base = [](const std::string& mount) { return mount == "/" ? std::string() : mount; };
+  const std::string folder = p.AppPath();
+  const std::string inside = folder.substr(std::min(folder.size(), base(s.DiscMount).size()));
+  s.DiscGameFolder = base(point) + inside;
+  s.DiscMount = point;
+}
+
+}  // namespace
+
 void CheckSceneDisc(Player& p, int16_t scene) {
   if (p.startup.CurrentCD == 0) return;
   int16_t required = 0;
@@ -130,8 +175,10 @@ void CheckSceneDisc(Player& p, int16_t scene) {
         p.gen.GameTitle, "Please Insert CD #" + Num(required) + ".  Click OK after CD has spun down.",
         MsgIcon::kNone, MsgButtons::kOK);
     p.loop().DoEvents();
-    const auto label = VolumeLabelOf(p, p.AppPath());
-    if (label && LCase(*label) == LCase(p.gen.CDLabel[static_cast<size_t>(required)])) break;
+    if (const auto point = FindDiscLabelled(p, p.gen.CDLabel[static_cast<size_t>(required)])) {
+      ReadFromDiscAt(p, *point);
+      break;
+    }
     if (p.runtime().IsVirtual() && asks >= kHeadlessAsks) {
       throw ui::Hang("the game asks for CD #" + Num(required) + ", which headless play cannot insert");
     }

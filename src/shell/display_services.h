@@ -43,8 +43,15 @@ std::string GetDriveString(Player& p);
 // The volume label of the disc the path lies on, when it has one.
 std::optional<std::string> VolumeLabelOf(Player& p, const std::string& path);
 
+// Where the drive that holds the path is mounted; empty when no mount
+// holds it.
+std::string DiscMountHolding(Player& p, const std::string& path);
+
 // Before scene `scene` loads: when the game runs from an identified disc
 // and the scene lies on another one, asks for that disc until it is in.
+// Each disc is mounted at a path of its own: the wanted one is looked for
+// on every mounted disc (and disc image), the game folder's drive first,
+// and the game goes on reading from the disc where it is found.
 void CheckSceneDisc(Player& p, int16_t scene);
 
 }  // namespace qvl

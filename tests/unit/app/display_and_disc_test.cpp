@@ -212,6 +212,53 @@ TEST(GameDisc, SceneOnAnotherDiscAsksForItUntilItIsIn) {
   EXPECT_TRUE(p.ended);
 }
 
+// Each disc mounted at a path of its own, as desktops mount them: the wanted
+// disc is found wherever it is mounted, and the game reads from it.
+TEST(GameDisc, TheWantedDiscIsFoundWhereverItIsMountedAndTheGameReadsFromIt) {
+  GameFolder folder;
+  const std::string disc1 = folder.Path() + "QUEST_1";
+  const std::string disc2 = folder.Path() + "QUEST_2";
+  const std::string image1 = folder.Path() + "images/quest1";
+  folder.WriteFile("QUEST_1/quest/resource/Quorvel4.dat", DiscSettings(true).Encode());
+  folder.WriteFile("QUEST_2/quest/resource/gfx/second.bmp", "x");
+  folder.WriteFile("images/quest1/quest/resource/gfx/first.bmp", "x");
+  auto owned = std::make_unique<FakeDrives>();
+  FakeDrives& drives = *owned;
+  drives.mounts = {{"/", "ext4", "/dev/sda1"}, {disc1, "iso9660", "/dev/sr0"}};
+  drives.labels[disc1] = {"QUEST_1"};
+  TestPlayer t(folder.dir() / "QUEST_1" / "quest", {1024, 768}, std::move(owned));
+  t.StartAndRun(1200);
+  Player& p = t.p();
+  ASSERT_EQ(p.startup.CurrentCD, 1);
+  EXPECT_EQ(p.AppPath(), disc1 + "/quest/");
+  p.gen.GameTitle = "Quest";
+
+  // The first disc is ejected; the second is mounted under its own label.
+  t.on_box = [&] {
+    drives.mounts = {{"/", "ext4", "/dev/sda1"}, {disc2, "iso9660", "/dev/sr0"}};
+    drives.labels = {{disc2, {"Quest_2"}}};
+  };
+  CheckSceneDisc(p, 15);
+  ASSERT_EQ(t.boxes.size(), 1u);
+  EXPECT_EQ(t.boxes[0], "Quest | Please Insert CD #2.  Click OK after CD has spun down.");
+  EXPECT_EQ(p.startup.CurrentCD, 2);
+  EXPECT_EQ(p.AppPath(), disc2 + "/quest/");
+  EXPECT_TRUE(FileExists(p, p.AppPath() + "resource\\gfx\\second.bmp"));
+
+  // Back to the first disc, as an image the user mounts beside the second.
+  t.on_box = [&] {
+    drives.mounts.push_back({image1, "iso9660", "/dev/loop0"});
+    drives.labels[image1] = {"QUEST_1"};
+  };
+  CheckSceneDisc(p, 5);
+  EXPECT_EQ(t.boxes.size(), 2u);
+  EXPECT_EQ(p.startup.CurrentCD, 1);
+  EXPECT_EQ(p.AppPath(), image1 + "/quest/");
+  EXPECT_TRUE(FileExists(p, p.AppPath() + "resource/gfx/first.bmp"));
+  CheckSceneDisc(p, 6);
+  EXPECT_EQ(t.boxes.size(), 2u) << "the disc in use asks for nothing";
+}
+
 TEST(SavedFolder, MadeBesideTheGameOrElseInTheUsersDataFolder) {
   GameFolder folder;
   TestPlayer t(folder.dir());

@@ -79,12 +79,18 @@ class GameFolder {
 // A Player on a folder, headless, on a screen of the given size.
 struct TestPlayer {
   std::vector<std::string> boxes;  // "title | text" of every message box shown
+  // Runs as each message box is answered: a person acting before pressing
+  // OK (swapping a disc, say).
+  std::function<void()> on_box;
   std::unique_ptr<Player> player;
 
   explicit TestPlayer(const std::filesystem::path& folder, ui::ScreenMetrics screen = {1024, 768},
                       std::unique_ptr<DriveTable> drives = {}, const std::string& program_name = "TestGame") {
     auto runtime = ui::Runtime::MakeHeadless(screen, [this](const std::string& title, const std::string& text,
-                                                            MsgAnswer) { boxes.push_back(title + " | " + text); });
+                                                            MsgAnswer) {
+      boxes.push_back(title + " | " + text);
+      if (on_box) on_box();
+    });
     PlayerSetup setup;
     setup.program = folder / program_name;
     setup.development_folder = folder.string();
