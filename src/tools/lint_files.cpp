@@ -89,11 +89,14 @@ struct ReadResult {
 };
 
 ReadResult Read(const FileRef& ref, const fs::path& real) {
+  // Each file is read alone and let go at once, under the player's budget
+  // for one picture.
+  PictureBudget budget;
   try {
     if (ref.use == FileUse::kPointer) {
-      LoadPointerFile(real);
+      LoadPointerFile(real, budget);
     } else if (IsPicture(ref)) {
-      PictureRef picture = LoadPictureFile(real);
+      PictureRef picture = LoadPictureFile(real, budget);
       return {"", picture->width, picture->height};
     } else {
       std::string kind = MediaKind(ref.name);
