@@ -20,12 +20,15 @@
 // - Picture and sound fields are file names in the game's resource folders.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
 namespace qvl::data {
 
-// Object kind codes as stored in a slot's `Kind`.
+// Object kind codes as stored in a slot's `Kind`: five visible kinds drawn
+// over the background, then five hidden kinds that only react to the game
+// state.
 enum ObjectKind : int16_t {
   kAmbient = 0,
   kLink = 1,
@@ -38,6 +41,13 @@ enum ObjectKind : int16_t {
   kConversation = 8,
   kFlagConjunction = 9,
 };
+constexpr int kKindCount = 10;
+
+// The kinds' names by code: the tag the scene setup gives an object's
+// picture, and the kind names of the text game format.
+constexpr std::array<const char*, kKindCount> kKindNames = {
+    "Ambient", "Link", "Goodie", "Switch", "Reactor", "Responder", "Delay", "Multi-Trigger", "Conversation",
+    "Flag Conjunction"};
 
 // The position of a text of an object slot: Text(index), index 1 … 9.
 struct TextField {

@@ -3,19 +3,8 @@
 namespace qvl::data {
 
 std::string_view KindName(int kind) {
-  switch (kind) {
-    case kAmbient: return "Ambient";
-    case kLink: return "Link";
-    case kGoodie: return "Goodie";
-    case kSwitch: return "Switch";
-    case kReactor: return "Reactor";
-    case kResponder: return "Responder";
-    case kDelay: return "Delay";
-    case kMultiTrigger: return "Multi-Trigger";
-    case kConversation: return "Conversation";
-    case kFlagConjunction: return "Flag Conjunction";
-    default: return ">>> Unknown <<<";
-  }
+  if (kind < 0 || kind >= kKindCount) return ">>> Unknown <<<";
+  return kKindNames[static_cast<size_t>(kind)];
 }
 
 std::vector<FieldInfo> SceneHeaderLayout() {

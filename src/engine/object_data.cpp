@@ -48,7 +48,7 @@ std::string PictureName(const ObjectSlot& o) {
   }
 }
 
-// Step 3 of the preparation for one slot: tag, playback settings and the
+// Prepares one slot once its picture name is known: tag, playback settings and the
 // hidden objects' memory. False when an entry Multi-Trigger loaded another
 // scene, which abandons this preparation.
 bool PrepareObject(Player& p, int i) {
@@ -103,7 +103,7 @@ bool PrepareObject(Player& p, int i) {
   return true;
 }
 
-// Step 4 for one slot: the object's picture, or the placeholder it shows.
+// Loads one slot's picture, or shows the placeholder its kind has.
 void LoadObjectPicture(Player& p, int i, const std::string& name) {
   MainWindow& m = p.windows.main;
   ObjectSlot& o = Obj(p, i);
@@ -146,7 +146,7 @@ bool ShownByMode(Player& p, const ObjectSlot& o, data::ParamField mode, data::Co
   return o[mode] == show_mode::kAlways || (o[mode] == show_mode::kWhileCondition && CheckFlag(p, o, condition));
 }
 
-// Step 2 of the refresh for one slot: is the object active, and what
+// Decides for one slot whether its object is active, and what
 // activity itself does (an Ambient's flag action and map location, a
 // Switch's look, a Delay's start).
 void DecideActivity(Player& p, int i) {
@@ -201,7 +201,7 @@ void ShowAt(ui::Control& control, const ObjectSlot& o) {
   control.Show();
 }
 
-// Step 3 of the refresh for one slot: shows and sounds an active visible
+// Once every slot's activity is decided: shows and sounds an active visible
 // object, masks an inactive hidden one. Returns whether the slot holds a
 // Conversation shown when the scene is set up.
 bool DisplayObject(Player& p, int i) {

@@ -105,7 +105,7 @@ void HideClick(Player& p) {
 
 void ShowMapClick(Player& p) {
   p.windows.debug.window.Hide();
-  // The map's own behaviour comes with the map work.
+  // Opened as the game opens it, so the map's own rules apply.
   p.map.MapOpening = true;
   p.windows.map.window.Show();
 }

@@ -21,12 +21,13 @@ constexpr std::array kFlagModeNames = {NamedValue{"set", 0}, NamedValue{"add", 1
 constexpr std::array kShowModeNames = {NamedValue{"never", 0}, NamedValue{"always", 1}, NamedValue{"when", 2}};
 constexpr std::array kTriggerNames = {NamedValue{"flag", 1}, NamedValue{"sound", 2}};
 constexpr std::array kAfterClickNames = {NamedValue{"none", 0}, NamedValue{"scene", 1}, NamedValue{"map", 2}};
-constexpr std::array kKindNames = {
-    NamedValue{"Ambient", data::kAmbient},         NamedValue{"Link", data::kLink},
-    NamedValue{"Goodie", data::kGoodie},           NamedValue{"Switch", data::kSwitch},
-    NamedValue{"Reactor", data::kReactor},         NamedValue{"Responder", data::kResponder},
-    NamedValue{"Delay", data::kDelay},             NamedValue{"Multi-Trigger", data::kMultiTrigger},
-    NamedValue{"Conversation", data::kConversation}, NamedValue{"Flag Conjunction", data::kFlagConjunction}};
+constexpr auto kKindNames = [] {
+  std::array<NamedValue, data::kKindCount> names{};
+  for (int kind = 0; kind < data::kKindCount; ++kind) {
+    names[static_cast<size_t>(kind)] = {data::kKindNames[static_cast<size_t>(kind)], static_cast<int16_t>(kind)};
+  }
+  return names;
+}();
 
 // A byte that reads as itself in a TOML string: printable ASCII and the
 // characters Windows-1252 defines above it.

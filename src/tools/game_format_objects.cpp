@@ -232,7 +232,7 @@ std::vector<FieldForm> FlagConjunctionForms() {
 }  // namespace
 
 const std::vector<FieldForm>& ObjectForms(int kind) {
-  static const std::array<std::vector<FieldForm>, 10> kForms = {
+  static const std::array<std::vector<FieldForm>, data::kKindCount> kForms = {
       AmbientForms(),   LinkForms(),  GoodieForms(),       SwitchForms(),       ReactorForms(),
       ResponderForms(), DelayForms(), MultiTriggerForms(), ConversationForms(), FlagConjunctionForms()};
   static const std::vector<FieldForm> kNone;
