@@ -3,9 +3,9 @@
 #include <cctype>
 #include <charconv>
 
-#include "platform/headless_dialogs.h"
 #include "platform/input_event.h"
 #include "platform/text_numbers.h"
+#include "tools/script_commands.h"
 
 namespace qvl::tools {
 
@@ -113,47 +113,11 @@ std::optional<long long> ParseMs(std::string_view text) {
 
 namespace {
 
-bool IsNumber(std::string_view text) { return ParseMs(text).has_value(); }
-
-// Checks the arguments of one command; throws ScriptSyntaxError.
+// Checks one command against the command table; throws ScriptSyntaxError.
 void Check(const ScriptCommand& c) {
-  const size_t n = c.args.size();
-  auto fail = [&](const std::string& message) { throw ScriptSyntaxError(c.line, message); };
-  const std::string& name = c.name;
-  if (name == "wait") {
-    if (n != 1 || !IsNumber(c.args[0])) fail("wait takes a number of milliseconds");
-  } else if (name == "ready") {
-    if (n > 1 || (n == 1 && !IsNumber(c.args[0]))) fail("ready takes at most a number of milliseconds");
-  } else if (name == "move" || name == "click" || name == "rclick") {
-    if (n == 2) {
-      if (!IsNumber(c.args[0]) || !IsNumber(c.args[1])) fail(name + " takes a target or a point X Y");
-    } else if (n != 1) {
-      fail(name + " takes a target or a point X Y");
-    }
-  } else if (name == "key") {
-    if (n != 1 || !KeyChordOfName(c.args[0])) {
-      fail("key takes a key name such as Escape, F1, Enter, A, Shift+Tab or Ctrl+C");
-    }
-  } else if (name == "window") {
-    if (n != 1 || !WindowEventOfName(c.args[0])) {
-      fail("window takes minimize, restore, maximize, focus-lost or focus-gained");
-    }
-  } else if (name == "type") {
-    if (n != 1) fail("type takes one text (quote it when it has blanks)");
-  } else if (name == "fill" || name == "choose") {
-    if (n != 2) fail(name + " takes a target and a text");
-  } else if (name == "answer") {
-    if (n != 1 || !AnswerFromName(c.args[0])) fail("answer takes OK, Yes, No or Cancel");
-  } else if (name == "expect") {
-    if (n < 2) fail("expect takes a query and a value");
-    if (c.args[0] == "log" && n != 2) fail("expect log takes one text (quote it when it has blanks)");
-  } else if (name == "shot") {
-    if (n != 1) fail("shot takes a file name");
-  } else if (name == "state") {
-    if (n != 0) fail("state takes nothing");
-  } else {
-    fail("unknown command \"" + name + "\"");
-  }
+  const ScriptCommandSpec* spec = FindScriptCommand(c.name);
+  if (spec == nullptr) throw ScriptSyntaxError(c.line, "unknown command \"" + c.name + "\"");
+  if (auto problem = ArgumentProblem(*spec, c.args)) throw ScriptSyntaxError(c.line, *problem);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/script_host.h"
 #include "tools/commands.h"
 #include "tools/play_script.h"
+#include "tools/script_commands.h"
 #include "tools/script_runner.h"
 
 namespace qvl::tools {
@@ -60,6 +61,9 @@ void AddRunCommand(CLI::App& app, int& exit_code) {
   run->add_flag("--real", args->real, "Play in real time on a window, with sound");
   run->add_flag("--full-repaint", args->full_repaint,
                 "Paint the whole screen every time instead of only what changed");
+  run->footer(ScriptCommandsHelp() +
+              "TARGET is Window.Control or Window.Control(i) with the game's own names.\n"
+              "The queries of `expect` and the details are in docs/play-scripts.md.");
   run->callback([args, &exit_code] { exit_code = RunFromCommandLine(*args); });
 }
 

@@ -8,10 +8,11 @@
 #include <sstream>
 
 #include "platform/cp1252.h"
-#include "tools/json_text.h"
 #include "platform/picture_files.h"
 #include "platform/runtime_error.h"
 #include "platform/text_numbers.h"
+#include "tools/json_text.h"
+#include "tools/script_commands.h"
 #include "ui/animated_picture.h"
 #include "ui/blit.h"
 #include "ui/list_box.h"
@@ -53,13 +54,15 @@ struct Target {
   ui::Control* control = nullptr;
 };
 
-class Runner : public ui::IdleSource {
+}  // namespace
+
+class ScriptRunner : public ui::IdleSource {
  public:
-  Runner(const std::vector<ScriptCommand>& commands, const RunOptions& options, std::ostream& out,
+  ScriptRunner(const std::vector<ScriptCommand>& commands, const RunOptions& options, std::ostream& out,
          std::ostream& err)
       : commands_(commands.begin(), commands.end()), options_(options), out_(out), err_(err) {}
 
-  ~Runner() override {
+  ~ScriptRunner() override {
     if (host_) host_->runtime().loop().SetIdleSource(nullptr);
   }
 
@@ -441,27 +444,133 @@ class Runner : public ui::IdleSource {
     BadInput(c->name() + " has no caption");
   }
 
-  void Expect(const ScriptCommand& c) {
+  void Fail(const ScriptCommand& c, const std::string& query, const std::string& want, const std::string& got) {
+    Print("FAIL " + std::to_string(c.line) + ": " + query + " expected " + want + " got " + got);
+    status_ = run_exit::kFailed;
+  }
+
+ public:
+  // ---- commands: the handlers the command table names
+
+  bool Wait(const ScriptCommand& c, ui::EventLoop& loop) {
+    pending_ = Pending::kWait;
+    until_ = loop.NowMs() + *ParseMs(c.args[0]);
+    return false;
+  }
+
+  bool ReadyCommand(const ScriptCommand& c, ui::EventLoop& loop) {
+    pending_ = Pending::kReady;
+    ready_ms_ = c.args.empty() ? kDefaultReadyMs : *ParseMs(c.args[0]);
+    until_ = loop.NowMs() + ready_ms_;
+    return false;
+  }
+
+  bool Move(const ScriptCommand& c, ui::EventLoop&) {
+    auto [x, y] = PointOf(c);
+    MouseAt(InputKind::kMouseMove, x, y);
+    return true;
+  }
+
+  bool LeftClick(const ScriptCommand& c, ui::EventLoop&) {
+    Click(PointOf(c), MouseButton::kLeft);
+    return true;
+  }
+
+  bool RightClick(const ScriptCommand& c, ui::EventLoop&) {
+    Click(PointOf(c), MouseButton::kRight);
+    return true;
+  }
+
+  bool Key(const ScriptCommand& c, ui::EventLoop&) {
+    const KeyChord chord = *KeyChordOfName(c.args[0]);
+    const int code = chord.code;
+    KeyDown(code, chord.shift, chord.control);
+    // A key held with Ctrl types no character.
+    const bool letter_or_digit = (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9');
+    if (!chord.control && letter_or_digit) {
+      const char typed = static_cast<char>(chord.shift ? code : std::tolower(code));
+      TypeText(std::string(1, typed));
+    }
+    if (!chord.control && code == keys::kSpace) TypeText(" ");
+    return true;
+  }
+
+  bool WindowEvent(const ScriptCommand& c, ui::EventLoop&) {
+    InputEvent event;
+    event.kind = static_cast<InputKind>(*WindowEventOfName(c.args[0]));
+    Push(std::move(event));
+    return true;
+  }
+
+  bool Type(const ScriptCommand& c, ui::EventLoop&) {
+    TypeKeys(c.args[0]);
+    return true;
+  }
+
+  bool Fill(const ScriptCommand& c, ui::EventLoop&) {
+    Target target = Resolve(c.args[0], false);
+    auto* box = dynamic_cast<ui::TextBox*>(target.control);
+    if (box == nullptr) BadInput(c.args[0] + " is not a text box");
+    Click(PointOf(*box), MouseButton::kLeft);
+    const std::string text = c.args[1];
+    // Once the click has been handled: select everything and type over it.
+    steps_.push_back([this, box, text] {
+      box->SelectAll();
+      TypeKeys(text);
+      return true;
+    });
+    return true;
+  }
+
+  bool Choose(const ScriptCommand& c, ui::EventLoop&) {
+    Target target = Resolve(c.args[0], false);
+    auto* list = dynamic_cast<ui::ListBox*>(target.control);
+    if (list == nullptr) BadInput(c.args[0] + " is not a list");
+    const auto& items = list->items();
+    auto it = std::find(items.begin(), items.end(), Utf8ToCp1252(c.args[1]));
+    if (it == items.end()) BadInput(c.args[0] + " has no entry \"" + c.args[1] + "\"");
+    PointOf(*list);  // the list itself must be shown
+    const int entry = static_cast<int>(it - items.begin());
+    // A person scrolls the entry into view first.
+    if (list->EntryRect(entry).width == 0) list->SetTopIndex(entry);
+    const ui::Rect line = list->EntryRect(entry);
+    Click({line.left + line.width / 2, line.top + line.height / 2}, MouseButton::kLeft);
+    return true;
+  }
+
+  bool AnswerBox(const ScriptCommand& c, ui::EventLoop&) {
+    QueuedMessageBoxes* boxes = rt().queued_message_boxes();
+    if (boxes == nullptr) BadInput("message boxes cannot be answered from the script here");
+    boxes->QueueAnswer(*AnswerFromName(c.args[0]));
+    return false;
+  }
+
+  bool Expect(const ScriptCommand& c, ui::EventLoop&) {
     if (c.args[0] == "log") {
       const std::string& want = c.args[1];
       const bool found = std::find(log_since_expect_.begin(), log_since_expect_.end(), want) != log_since_expect_.end();
       std::string got = log_since_expect_.empty() ? "-" : log_since_expect_.back();
       log_since_expect_.clear();
       if (!found) Fail(c, "log", want, got);
-      return;
+      return false;
     }
     const std::vector<std::string> query(c.args.begin(), c.args.end() - 1);
     const std::string& want = c.args.back();
     const std::string got = Answer(query);
     if (got != want) Fail(c, QueryText(query), want, got);
+    return false;
   }
 
-  void Fail(const ScriptCommand& c, const std::string& query, const std::string& want, const std::string& got) {
-    Print("FAIL " + std::to_string(c.line) + ": " + query + " expected " + want + " got " + got);
-    status_ = run_exit::kFailed;
+  bool Shot(const ScriptCommand& c, ui::EventLoop&) {
+    Image screen;
+    rt().DrawScreen(screen);
+    const std::filesystem::path path = options_.shots_dir.empty() ? std::filesystem::path(c.args[0])
+                                                                  : options_.shots_dir / c.args[0];
+    if (!SavePng(screen, path)) BadInput("cannot write the screenshot " + path.string());
+    return false;
   }
 
-  void State() {
+  bool State(const ScriptCommand&, ui::EventLoop&) {
     std::string json = "{\"time\":" + std::to_string(rt().loop().NowMs());
     ui::Window* active = rt().windows().active();
     json += ",\"active\":" + (active != nullptr ? JsonString(active->name()) : std::string("null"));
@@ -475,113 +584,16 @@ class Runner : public ui::IdleSource {
     json += "]";
     for (const auto& [key, value] : host_->StateFields()) json += "," + JsonString(key) + ":" + value;
     Print("STATE " + json + "}");
+    return false;
   }
 
-  void Shot(const ScriptCommand& c) {
-    Image screen;
-    rt().DrawScreen(screen);
-    const std::filesystem::path path = options_.shots_dir.empty() ? std::filesystem::path(c.args[0])
-                                                                  : options_.shots_dir / c.args[0];
-    if (!SavePng(screen, path)) BadInput("cannot write the screenshot " + path.string());
-  }
-
-  // ---- commands
-
-  // Runs one command; true when it handed control back to the loop (input
-  // to deliver or time to pass).
+ private:
+  // Runs one command from the table; true when it handed control back to
+  // the loop.
   bool Execute(const ScriptCommand& c, ui::EventLoop& loop) {
-    const std::string& name = c.name;
-    if (name == "wait") {
-      pending_ = Pending::kWait;
-      until_ = loop.NowMs() + *ParseMs(c.args[0]);
-      return false;
-    }
-    if (name == "ready") {
-      pending_ = Pending::kReady;
-      ready_ms_ = c.args.empty() ? kDefaultReadyMs : *ParseMs(c.args[0]);
-      until_ = loop.NowMs() + ready_ms_;
-      return false;
-    }
-    if (name == "move") {
-      auto [x, y] = PointOf(c);
-      MouseAt(InputKind::kMouseMove, x, y);
-      return true;
-    }
-    if (name == "click" || name == "rclick") {
-      Click(PointOf(c), name == "click" ? MouseButton::kLeft : MouseButton::kRight);
-      return true;
-    }
-    if (name == "key") {
-      const KeyChord chord = *KeyChordOfName(c.args[0]);
-      const int code = chord.code;
-      KeyDown(code, chord.shift, chord.control);
-      // A key held with Ctrl types no character.
-      const bool letter_or_digit = (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9');
-      if (!chord.control && letter_or_digit) {
-        const char typed = static_cast<char>(chord.shift ? code : std::tolower(code));
-        TypeText(std::string(1, typed));
-      }
-      if (!chord.control && code == keys::kSpace) TypeText(" ");
-      return true;
-    }
-    if (name == "window") {
-      InputEvent event;
-      event.kind = static_cast<InputKind>(*WindowEventOfName(c.args[0]));
-      Push(std::move(event));
-      return true;
-    }
-    if (name == "type") {
-      TypeKeys(c.args[0]);
-      return true;
-    }
-    if (name == "fill") {
-      Target target = Resolve(c.args[0], false);
-      auto* box = dynamic_cast<ui::TextBox*>(target.control);
-      if (box == nullptr) BadInput(c.args[0] + " is not a text box");
-      Click(PointOf(*box), MouseButton::kLeft);
-      const std::string text = c.args[1];
-      // Once the click has been handled: select everything and type over it.
-      steps_.push_back([this, box, text] {
-        box->SelectAll();
-        TypeKeys(text);
-        return true;
-      });
-      return true;
-    }
-    if (name == "choose") {
-      Target target = Resolve(c.args[0], false);
-      auto* list = dynamic_cast<ui::ListBox*>(target.control);
-      if (list == nullptr) BadInput(c.args[0] + " is not a list");
-      const auto& items = list->items();
-      auto it = std::find(items.begin(), items.end(), Utf8ToCp1252(c.args[1]));
-      if (it == items.end()) BadInput(c.args[0] + " has no entry \"" + c.args[1] + "\"");
-      PointOf(*list);  // the list itself must be shown
-      const int entry = static_cast<int>(it - items.begin());
-      // A person scrolls the entry into view first.
-      if (list->EntryRect(entry).width == 0) list->SetTopIndex(entry);
-      const ui::Rect line = list->EntryRect(entry);
-      Click({line.left + line.width / 2, line.top + line.height / 2}, MouseButton::kLeft);
-      return true;
-    }
-    if (name == "answer") {
-      QueuedMessageBoxes* boxes = rt().queued_message_boxes();
-      if (boxes == nullptr) BadInput("message boxes cannot be answered from the script here");
-      boxes->QueueAnswer(*AnswerFromName(c.args[0]));
-      return false;
-    }
-    if (name == "expect") {
-      Expect(c);
-      return false;
-    }
-    if (name == "shot") {
-      Shot(c);
-      return false;
-    }
-    if (name == "state") {
-      State();
-      return false;
-    }
-    BadInput("unknown command \"" + name + "\"");
+    const ScriptCommandSpec* command = FindScriptCommand(c.name);
+    if (command == nullptr) BadInput("unknown command \"" + c.name + "\"");
+    return (this->*command->run)(c, loop);
   }
 
   std::deque<ScriptCommand> commands_;
@@ -599,11 +611,34 @@ class Runner : public ui::IdleSource {
   int status_ = run_exit::kPassed;
 };
 
-}  // namespace
+// The commands of a play script. The usage each shows in the help comes
+// from its argument shape.
+constexpr ScriptCommandSpec kScriptCommands[] = {
+    {"wait", ArgShape::kMs, &ScriptRunner::Wait, "let MS milliseconds of virtual time pass"},
+    {"ready", ArgShape::kOptionalMs, &ScriptRunner::ReadyCommand,
+     "let time pass until the player takes input (give up after MS, default 600000)"},
+    {"move", ArgShape::kTargetOrPoint, &ScriptRunner::Move, "move the pointer onto the target or the point"},
+    {"click", ArgShape::kTargetOrPoint, &ScriptRunner::LeftClick, "move there, press and release the left button"},
+    {"rclick", ArgShape::kTargetOrPoint, &ScriptRunner::RightClick, "the same with the right button"},
+    {"key", ArgShape::kKey, &ScriptRunner::Key, "press and release a key in the active window"},
+    {"type", ArgShape::kText, &ScriptRunner::Type, "press the keys of TEXT one after another"},
+    {"fill", ArgShape::kTargetAndText, &ScriptRunner::Fill, "click a text box, select all its text and type TEXT"},
+    {"choose", ArgShape::kTargetAndText, &ScriptRunner::Choose, "click the list entry whose text is TEXT"},
+    {"answer", ArgShape::kAnswer, &ScriptRunner::AnswerBox,
+     "the answer (OK, Yes, No, Cancel) for the next message box"},
+    {"expect", ArgShape::kQueryAndValue, &ScriptRunner::Expect,
+     "check the state now (`expect log TEXT`: a log line since the last one)"},
+    {"shot", ArgShape::kFile, &ScriptRunner::Shot, "save the screen as PNG (relative to --shots)"},
+    {"state", ArgShape::kNothing, &ScriptRunner::State, "print a STATE line with the state as JSON"},
+    {"window", ArgShape::kWindowEvent, &ScriptRunner::WindowEvent,
+     "the desktop minimizes, restores, maximizes, unfocuses or focuses the window"},
+};
+
+std::span<const ScriptCommandSpec> ScriptCommands() { return kScriptCommands; }
 
 int RunScript(const std::vector<ScriptCommand>& commands, const HostFactory& make_host, const RunOptions& options,
               std::ostream& out, std::ostream& err) {
-  Runner runner(commands, options, out, err);
+  ScriptRunner runner(commands, options, out, err);
   const int status = runner.Run(make_host);
   out.flush();
   return status;

@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 #include "platform/picture_files.h"
+#include "tools/script_commands.h"
 #include "test_host.h"
 
 namespace qvl::tools {
@@ -344,13 +346,33 @@ TEST(PlayScript, TokensCommentsAndQuotes) {
 }
 
 TEST(PlayScript, BadLinesAreFoundBeforeAnythingRuns) {
-  for (const char* line : {"jump 3", "wait", "wait soon", "ready 1 2", "click", "click 1 2 3", "key Hyper",
-                           "key F13", "answer Maybe", "expect flag", "expect log a b", "state now", "shot"}) {
+  const std::pair<const char*, const char*> bad_lines[] = {
+      {"jump 3", "unknown command \"jump\""},
+      {"wait", "wait takes a number of milliseconds"},
+      {"wait soon", "wait takes a number of milliseconds"},
+      {"wait -5", "wait takes a number of milliseconds"},
+      {"ready 1 2", "ready takes at most a number of milliseconds"},
+      {"click", "click takes a target or a point X Y"},
+      {"click 1 2 3", "click takes a target or a point X Y"},
+      {"move 1 Main.Block", "move takes a target or a point X Y"},
+      {"key Hyper", "key takes a key name such as Escape, F1, Enter, A, Shift+Tab or Ctrl+C"},
+      {"key F13", "key takes a key name such as Escape, F1, Enter, A, Shift+Tab or Ctrl+C"},
+      {"window shake", "window takes minimize, restore, maximize, focus-lost or focus-gained"},
+      {"type two words", "type takes one text (quote it when it has blanks)"},
+      {"choose MapWindow.List", "choose takes a target and a text"},
+      {"answer Maybe", "answer takes OK, Yes, No or Cancel"},
+      {"expect flag", "expect takes a query and a value"},
+      {"expect log a b", "expect log takes one text (quote it when it has blanks)"},
+      {"state now", "state takes nothing"},
+      {"shot", "shot takes a file name"},
+  };
+  for (const auto& [line, message] : bad_lines) {
     try {
       ParseScript(std::string("ready\n# comment\n\n") + line + "\n");
       ADD_FAILURE() << "accepted: " << line;
     } catch (const ScriptSyntaxError& error) {
       EXPECT_EQ(error.line(), 4) << line;
+      EXPECT_EQ(error.what(), std::string(message)) << line;
     }
   }
   auto commands = ParseScript("WAIT 5\n  key f12 # help\nanswer yes\n");
@@ -359,6 +381,23 @@ TEST(PlayScript, BadLinesAreFoundBeforeAnythingRuns) {
   EXPECT_EQ(commands[1].line, 2);
   EXPECT_EQ(KeyCodeOfName("f12"), keys::kF1 + 11);
   EXPECT_EQ(KeyCodeOfName("q"), 'Q');
+}
+
+// Every command of the table has its row in the guide's command table,
+// and every row there is a command.
+TEST(PlayScript, TheGuideListsEveryCommand) {
+  std::ifstream guide(std::string(QVL_TEST_SOURCE_DIR) + "/../docs/play-scripts.md");
+  ASSERT_TRUE(guide) << "docs/play-scripts.md cannot be read";
+  std::set<std::string> documented;
+  bool in_table = false;
+  for (std::string line; std::getline(guide, line);) {
+    if (line.starts_with("| command |")) in_table = true;
+    if (in_table && !line.starts_with("|")) break;
+    if (in_table && line.starts_with("| `")) documented.insert(line.substr(3, line.find_first_of(" `", 3) - 3));
+  }
+  std::set<std::string> commands;
+  for (const ScriptCommandSpec& command : ScriptCommands()) commands.emplace(command.name);
+  EXPECT_EQ(documented, commands);
 }
 
 }  // namespace
