@@ -28,10 +28,6 @@ namespace conversation = data::conversation;
 namespace flag_conjunction = data::flag_conjunction;
 namespace flag_op = data::flag_op;
 
-// The error a runaway cascade of flag changes raises when it passes the
-// nesting bound, as running out of stack would.
-constexpr int kLoopingError = 28;
-
 ObjectSlot& Obj(Player& p, int i) { return p.scene.Rec.slot(i); }
 
 // An operator as the log lines write it.
@@ -307,7 +303,7 @@ void CheckHiddenObjects(Player& p) {
       // Flag changes keep causing flag changes: stop this cascade here,
       // and let the changes still running finish without new evaluation.
       p.scene.LoopStopped = true;
-      throw RuntimeError(kLoopingError, "Out of stack space");
+      throw RuntimeError(kLoopingError, kLoopingDescription);
     }
     DebugLine(p, "BUILD DEBUG: Check Hidden Objects");
     ConversationRequest request;

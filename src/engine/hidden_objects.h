@@ -14,6 +14,12 @@ struct Player;
 // while leaving room for long honest chains.
 inline constexpr int kLoopBound = 100;
 
+// The error a runaway cascade (of flag changes, or of scene loads) raises
+// when it passes the bound, as running out of stack would: 28 "Out of
+// stack space".
+inline constexpr int kLoopingError = 28;
+inline constexpr const char* kLoopingDescription = "Out of stack space";
+
 // Evaluates the hidden objects of the current scene, slot by slot, taking
 // their actions. A scene change is only requested (LoadedNewScene and
 // PendingScene); the caller loads it.

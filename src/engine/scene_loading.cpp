@@ -1,6 +1,7 @@
 #include "engine/scene_loading.h"
 
 #include "engine/flags.h"
+#include "engine/hidden_objects.h"
 #include "engine/object_data.h"
 #include "engine/records.h"
 #include "game/app_paths.h"
@@ -115,6 +116,10 @@ void LoadScene(Player& p, int16_t n) {
   // end: each load counts towards the looping-condition limit.
   FlagNestingGuard nesting(p);
   try {
+    // Scenes that jump to each other on entry load inside one another
+    // without any rule being evaluated: the chain stops here, as running
+    // out of stack would stop it.
+    if (s.FlagNesting > kLoopBound) throw RuntimeError(kLoopingError, kLoopingDescription).WithCause("scene " + std::to_string(n));
     p.game.SceneLoading = true;
     p.game.LoadedNewScene = false;
     p.game.ActiveConversation = 0;
