@@ -60,7 +60,9 @@ void BM_LoadScene(benchmark::State& state) {
   const fs::path dir = MakeGame();
   qvl::PlayerSetup setup;
   setup.program = dir / "BenchGame";
-  auto player = std::make_unique<qvl::Player>(qvl::ui::Runtime::MakeHeadless(), std::move(setup));
+  auto runtime = qvl::ui::Runtime::MakeHeadless();
+  setup.media = qvl::MakeHeadlessMediaSet(runtime->clock(), {});
+  auto player = std::make_unique<qvl::Player>(std::move(runtime), std::move(setup));
   qvl::Player& p = *player;
   qvl::StartProgram(p);
   p.loop().WaitUntil([&p] { return p.windows.main_menu.window.visible(); });

@@ -23,6 +23,7 @@ std::unique_ptr<qvl::Player> MoviePlayerGame(int16_t movie_size) {
                                             std::make_unique<qvl::MemoryClipboard>(), {});
   qvl::PlayerSetup setup;
   setup.program = std::string(QVL_BENCH_SOURCE_DIR) + "/tests/games/media/QuorvelGame";
+  setup.media = qvl::MakeDeviceMediaSet(runtime->clock(), {});
   auto player = std::make_unique<qvl::Player>(std::move(runtime), std::move(setup));
   player->windows.main.window.Show();
   player->gen.MovieSize = movie_size;

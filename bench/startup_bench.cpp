@@ -50,7 +50,9 @@ void BM_StartToMainMenu(benchmark::State& state) {
   for (auto _ : state) {
     qvl::PlayerSetup setup;
     setup.program = dir / "BenchGame";
-    qvl::Player p(qvl::ui::Runtime::MakeHeadless(), std::move(setup));
+    auto runtime = qvl::ui::Runtime::MakeHeadless();
+    setup.media = qvl::MakeHeadlessMediaSet(runtime->clock(), {});
+    qvl::Player p(std::move(runtime), std::move(setup));
     qvl::StartProgram(p);
     p.loop().WaitUntil([&p] { return p.windows.main_menu.window.visible(); });
     state.counters["resident_MB"] = qvl::bench::ResidentMb();

@@ -33,9 +33,13 @@ class GameHost : public ScriptHost {
   GameHost(const std::filesystem::path& game_dir, const HostHooks& hooks) {
     PlayerSetup setup;
     setup.program = game_dir / kShippedProgramName;
-    setup.trace = hooks.trace;
     setup.on_log = [this](const std::string& line) { log_.push_back(line); };
-    player_ = std::make_unique<Player>(MakeRuntime(hooks), std::move(setup));
+    std::unique_ptr<ui::Runtime> runtime = MakeRuntime(hooks);
+    // Real-time play sounds on the machine's devices; virtual time keeps
+    // the players' time on its own clock.
+    setup.media = hooks.real_time ? MakeDeviceMediaSet(runtime->clock(), hooks.trace)
+                                  : MakeHeadlessMediaSet(runtime->clock(), hooks.trace);
+    player_ = std::make_unique<Player>(std::move(runtime), std::move(setup));
   }
 
   ui::Runtime& runtime() override { return player_->runtime(); }

@@ -79,7 +79,9 @@ int main(int argc, char** argv) {
     qvl::PlayerSetup setup;
     setup.program = ProgramFile(argv[0]);
     setup.levels = qvl::ListenerLevels{o.music_volume, o.sound_volume, o.mute};
-    qvl::Player player(qvl::ui::MakeWindowRuntime(WindowOptions(o)), std::move(setup));
+    std::unique_ptr<qvl::ui::Runtime> runtime = qvl::ui::MakeWindowRuntime(WindowOptions(o));
+    setup.media = qvl::MakeDeviceMediaSet(runtime->clock(), {});
+    qvl::Player player(std::move(runtime), std::move(setup));
     try {
       qvl::StartProgram(player);
       player.loop().WaitUntil([&player] { return player.ended; }, qvl::ui::WaitKind::kMain);

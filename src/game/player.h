@@ -24,7 +24,6 @@
 #include "media/music_state.h"
 #include "media/sound_state.h"
 #include "platform/drives.h"
-#include "platform/media_trace.h"
 #include "platform/paths.h"
 #include "shell/map_state.h"
 #include "shell/saved_game_state.h"
@@ -41,8 +40,9 @@ struct PlayerSetup {
   // The game folder used when the program runs under its development name
   // (the bundled demo game when not given).
   std::string development_folder;
-  // Where the media backends report each request (`qvl run --trace`).
-  TraceSink trace;
+  // The sound, music and movie players, picked by whoever built the
+  // runtime (MakeDeviceMediaSet or MakeHeadlessMediaSet on its clock).
+  MediaSet media;
   // Told of every notify-log line as it is written.
   std::function<void(const std::string&)> on_log;
   // The mounted drives; the machine's own when not given.

@@ -19,11 +19,12 @@ TEST(EndApplication, ReleasesEverythingOnceAndStartsNothing) {
   std::vector<std::string> trace;
   PlayerSetup setup;
   setup.program = folder.dir() / "QuorvelGame";
-  setup.trace = [&trace](const std::string& line) { trace.push_back(line); };
   auto drives = std::make_unique<FakeDrives>();
   drives->mounts.push_back({"/", "ext4", "/dev/sda1"});
   setup.drives = std::move(drives);
-  Player p(ui::Runtime::MakeHeadless({1024, 768}), std::move(setup));
+  auto runtime = ui::Runtime::MakeHeadless({1024, 768});
+  setup.media = MakeHeadlessMediaSet(runtime->clock(), [&trace](const std::string& line) { trace.push_back(line); });
+  Player p(std::move(runtime), std::move(setup));
   try {
     StartProgram(p);
     while (p.loop().NowMs() < 3000) {

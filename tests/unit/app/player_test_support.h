@@ -100,6 +100,7 @@ struct TestPlayer {
       fake->mounts.push_back({"/", "ext4", "/dev/sda1"});
       setup.drives = std::move(fake);
     }
+    setup.media = MakeHeadlessMediaSet(runtime->clock(), {});
     player = std::make_unique<Player>(std::move(runtime), std::move(setup));
   }
 

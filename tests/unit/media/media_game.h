@@ -21,7 +21,7 @@ class MediaGame {
     });
     PlayerSetup setup;
     setup.program = std::string(QVL_TEST_GAMES_DIR) + "/media/QuorvelGame";
-    setup.trace = [this](const std::string& line) { lines_.push_back(line); };
+    setup.media = MakeHeadlessMediaSet(runtime->clock(), [this](const std::string& line) { lines_.push_back(line); });
     setup.on_log = [this](const std::string& line) { lines_.push_back("LOG " + line); };
     player_ = std::make_unique<Player>(std::move(runtime), std::move(setup));
     p().music.MusicOn = true;  // as start-up leaves it

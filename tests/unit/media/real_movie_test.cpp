@@ -41,6 +41,7 @@ class RealMovie : public ::testing::Test {
                                          std::make_unique<MemoryClipboard>(), {});
     PlayerSetup setup;
     setup.program = std::string(QVL_TEST_GAMES_DIR) + "/media/QuorvelGame";
+    setup.media = MakeDeviceMediaSet(runtime->clock(), {});
     player_ = std::make_unique<Player>(std::move(runtime), std::move(setup));
     player_->windows.main.window.Show();
     player_->gen.MovieSize = 1;

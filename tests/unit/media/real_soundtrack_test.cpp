@@ -36,6 +36,7 @@ class RealSoundtrack : public ::testing::Test {
                                          std::make_unique<MemoryClipboard>(), {});
     PlayerSetup setup;
     setup.program = std::string(QVL_TEST_GAMES_DIR) + "/media/QuorvelGame";
+    setup.media = MakeDeviceMediaSet(runtime->clock(), {});
     player_ = std::make_unique<Player>(std::move(runtime), std::move(setup));
     player_->music.MusicOn = true;
   }
