@@ -11,7 +11,7 @@ packages=(
   libtomlplusplus-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   timgm6mb-soundfont
-  xvfb xauth openbox xdotool imagemagick x11-utils
+  xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
 )
 if [ "${1:-}" = "--fuzz" ]; then packages+=(clang-14 libclang-rt-14-dev); fi
 

@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "game/player.h"
 #include "platform/file_replace.h"
+#include "platform/heap_tuning.h"
 #include "ui/window_runtime.h"
 
 namespace {
@@ -48,6 +49,7 @@ qvl::ui::WindowRuntimeOptions WindowOptions(const qvl::PlayerOptions& o) {
 
 int main(int argc, char** argv) {
   qvl::IgnoreFileSizeSignal();
+  qvl::KeepHeapSmall();
   // The kept settings first, then what the command line changes.
   const std::vector<std::string> args(argv + 1, argv + argc);
   const auto settings_file = qvl::SettingsFilePath();

@@ -25,7 +25,7 @@ using ChunkRef = std::shared_ptr<Mix_Chunk>;
 // budget. A sound still on a channel stays alive through that channel.
 class ChunkCache {
  public:
-  static constexpr size_t kBudgetBytes = 24u << 20;
+  static constexpr size_t kBudgetBytes = 8u << 20;
 
   ChunkRef Load(const std::string& path) {
     std::error_code ec;

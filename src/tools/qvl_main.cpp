@@ -3,10 +3,12 @@
 #include <CLI/CLI.hpp>
 
 #include "platform/file_replace.h"
+#include "platform/heap_tuning.h"
 #include "tools/commands.h"
 
 int main(int argc, char** argv) {
   qvl::IgnoreFileSizeSignal();
+  qvl::KeepHeapSmall();
   CLI::App app{"qvl: build, dump, check and play Quorvel games"};
   app.require_subcommand(1);
   int exit_code = 0;
