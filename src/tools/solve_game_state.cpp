@@ -52,7 +52,7 @@ class IdentityWriter {
  public:
   void Put(int64_t n) { text_ += std::to_string(n) + ','; }
   void Put(const std::string& s) { text_ += std::to_string(s.size()) + ':' + s + ','; }
-  void Section(const char* name) { text_ += name; }
+  void Section(const char* name) { text_ += std::string("\n") + name + "\n"; }
   const std::string& text() const { return text_; }
 
  private:
@@ -148,8 +148,8 @@ std::optional<SolveMove> DelayMove(Player& p) {
   const int64_t wait = std::max<int64_t>(*soonest - p.loop().NowMs(), 0);
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.1f", static_cast<double>(wait) / 1000.0);
-  return SolveMove{"wait " + std::string(seconds) + " s for scene " + Num(p.game.CurrentScene) + " slot " +
-                       Num(soonest_slot) + " (Delay)",
+  // The countdown may have been started by a Delay of a scene left since.
+  return SolveMove{"wait " + std::string(seconds) + " s for the Delay counting down in slot " + Num(soonest_slot),
                    {"wait " + std::to_string(wait), "ready"}};
 }
 
@@ -175,6 +175,23 @@ std::string CopySignature(const data::SceneRec& rec) {
     for (int k = 1; k <= 33; ++k) w.Put(o.Param(k));
   }
   return w.text();
+}
+
+// Whether the slot's object is of that kind, or carries a run-time mark
+// that may stand for it.
+bool MayBe(const data::ObjectSlot& o, int16_t kind) { return o.Kind == kind || o.Kind < 0; }
+
+// The last flag set is read only by a Conversation shown on a change and
+// by a re-armable Flag Conjunction of the scene shown. A scene load clears
+// it and every flag change writes it before anything reads it, so in any
+// other scene it can never be read again.
+bool LastFlagSetCanBeRead(Player& p) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
+    const data::ObjectSlot& o = p.scene.Rec.slot(i);
+    if (MayBe(o, data::kConversation) && o[data::conversation::kOnlyOnChange] == 1) return true;
+    if (MayBe(o, data::kFlagConjunction) && o[data::flag_conjunction::kRepeatable] == 1) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -248,14 +265,19 @@ GameContents ReadGameContents(Player& p) {
   return contents;
 }
 
-std::string StateIdentity(Player& p, bool clock) {
+namespace {
+
+// The text the identity is the hash of: one section a line.
+std::string IdentityText(Player& p, bool clock) {
   IdentityWriter w;
   const GameState& g = p.game;
+  const SceneState& s = p.scene;
+  MainWindow& m = p.windows.main;
   w.Section("game");
   w.Put(g.CurrentScene);
   w.Put(g.Hand);
   w.Put(g.ActiveConversation);
-  w.Put(g.LastFlagSet);
+  w.Put(LastFlagSetCanBeRead(p) ? g.LastFlagSet : -1);
   w.Section("flags");
   for (int f = 1; f <= GameState::kFlagCount; ++f) w.Put(g.Flags[static_cast<size_t>(f)]);
   w.Section("items");
@@ -269,62 +291,82 @@ std::string StateIdentity(Player& p, bool clock) {
   w.Put(p.windows.main.window.visible());
   // The scene's run-time copy holds the kind marks of acted objects and the
   // sounds and exits the engine has emptied.
-  const SceneState& s = p.scene;
   w.Section("scene");
   w.Put(s.Rec.Encode());
   w.Put(s.PendingMovie);
   w.Put(s.PendingMovieLevel);
-  MainWindow& m = p.windows.main;
+  // A per-slot mark counts only where the slot's object can still read it
+  // before the mark is written afresh: the arrays keep what objects of
+  // earlier scenes left in them.
   for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     const size_t k = static_cast<size_t>(i);
+    const data::ObjectSlot& o = s.Rec.slot(i);
     w.Put(s.ObjectActive[k]);
     w.Put(Shown(m.Animation(i)) * 2 + Shown(m.NoGIF(i)));
     w.Put(s.SwitchRunning[k]);
     w.Put(s.LinkUsed[k]);
-    w.Put(s.ReactorUsed[k]);
-    w.Put(s.SwitchStateAtClick[k]);
-    w.Put(s.RespValue[k]);
-    w.Put(s.ConvValue[k]);
-    for (int r = 1; r <= 3; ++r) w.Put(s.MtValue[static_cast<size_t>(r)][k]);
-    for (int c = 1; c <= 6; ++c) w.Put(s.FcValue[static_cast<size_t>(c)][k]);
+    w.Put(MayBe(o, data::kReactor) && o[data::reactor::kOneShot] == 1 ? s.ReactorUsed[k] : -1);
+    w.Put(s.SwitchRunning[k] ? s.SwitchStateAtClick[k] : -1);
+    w.Put(MayBe(o, data::kResponder) ? s.RespValue[k] : -1);
+    w.Put(MayBe(o, data::kConversation) ? s.ConvValue[k] : -1);
+    for (int r = 1; r <= 3; ++r) w.Put(MayBe(o, data::kMultiTrigger) ? s.MtValue[static_cast<size_t>(r)][k] : -1);
+    for (int c = 1; c <= 6; ++c) {
+      w.Put(MayBe(o, data::kFlagConjunction) ? s.FcValue[static_cast<size_t>(c)][k] : -1);
+    }
     w.Put(s.WatchedSound[k]);
     w.Put(s.SoundHeard[k]);
-    w.Put(s.DelayAction[k].flag);
-    w.Put(s.DelayAction[k].value);
-    w.Put(s.DelayAction[k].mode);
   }
   for (int a = 1; a <= 4; ++a) w.Put(Shown(m.Directionl(a)));
-  // Running Delays: what is left of each countdown decides when it acts.
+  // Running Delays: what is left of each countdown, to the millisecond,
+  // decides when it acts, and its action what it does then. A countdown
+  // keeps running when its scene is left and acts in whatever scene shows,
+  // so it counts wherever the player is.
   w.Section("delays");
   const int64_t now = p.loop().NowMs();
   for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     const size_t k = static_cast<size_t>(i);
-    w.Put(p.delays.DelayRunning[k]);
-    w.Put(p.delays.DelaySeconds[k]);
     w.Put(p.delays.DelayBlocks[k]);
+    if (p.delays.DelayRunning[k] == 0) {
+      w.Put(-1);
+      continue;
+    }
+    w.Put(p.delays.DelaySeconds[k]);
+    w.Put(s.DelayAction[k].flag);
+    w.Put(s.DelayAction[k].value);
+    w.Put(s.DelayAction[k].mode);
     const auto& countdown = p.delays.Countdown[k];
     const std::optional<int64_t> due = countdown ? countdown->DueAt() : std::nullopt;
-    // To the second, rounded up: closer races are not told apart.
-    if (clock) w.Put(due ? (std::max<int64_t>(*due - now, 0) + 999) / 1000 : -1);
+    if (clock) w.Put(due ? std::max<int64_t>(*due - now, 0) : -1);
   }
+  // The lines are written afresh whenever the box is shown, so while it is
+  // hidden what they held last is never read again.
   w.Section("conversation");
-  w.Put(Shown(m.ConvBox));
-  for (int l = 1; l <= 5; ++l) {
-    const ConversationLine& line = p.conv.Line[static_cast<size_t>(l)];
-    w.Put(Shown(m.ConvText(l)));
-    w.Put(m.ConvText(l).caption());
-    w.Put(line.FlagOn);
-    w.Put(line.Flag);
-    w.Put(line.Value);
-    w.Put(line.Mode);
-    w.Put(line.MediaOn);
-    w.Put(line.Media);
-    w.Put(line.Clicked);
+  w.Put(m.ConvBox.visible());
+  if (m.ConvBox.visible()) {
+    for (int l = 1; l <= 5; ++l) {
+      const ConversationLine& line = p.conv.Line[static_cast<size_t>(l)];
+      w.Put(Shown(m.ConvText(l)));
+      w.Put(m.ConvText(l).caption());
+      w.Put(line.FlagOn);
+      w.Put(line.Flag);
+      w.Put(line.Value);
+      w.Put(line.Mode);
+      w.Put(line.MediaOn);
+      w.Put(line.Media);
+      w.Put(line.Clicked);
+    }
   }
+  return w.text();
+}
+
+}  // namespace
+
+std::string StateIdentity(Player& p, bool clock) {
+  const std::string text = IdentityText(p, clock);
   char hex[40];
   std::snprintf(hex, sizeof hex, "%016llx%016llx",
-                static_cast<unsigned long long>(Fnv(w.text(), 0xcbf29ce484222325ull)),
-                static_cast<unsigned long long>(Fnv(w.text(), 0x84222325cbf29ce4ull ^ w.text().size())));
+                static_cast<unsigned long long>(Fnv(text, 0xcbf29ce484222325ull)),
+                static_cast<unsigned long long>(Fnv(text, 0x84222325cbf29ce4ull ^ text.size())));
   return hex;
 }
 
