@@ -2,10 +2,13 @@
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <deque>
 #include <chrono>
 #include <iostream>
 #include <memory>
@@ -58,7 +61,7 @@ class Search {
     }
     Loop();
     for (auto& peer : peers_) peer->channel.Close();
-    ::close(listen_fd_);
+    if (listen_fd_ >= 0) ::close(listen_fd_);
     waitpid(root, nullptr, 0);
     result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     for (const SolveState& state : result_.states) {
@@ -92,6 +95,11 @@ class Search {
           auto peer = std::make_unique<Peer>();
           peer->channel = std::move(channel);
           peers_.push_back(std::move(peer));
+        } else if (errno == EMFILE || errno == ENFILE) {
+          // Every waiting player holds a connection: no more can be kept.
+          NoteLimit("the limit of open files was reached");
+          stopping_ = true;
+          GiveUpUnconnectedMoves();
         }
       }
       for (size_t i = 1; i < fds.size(); ++i) {
@@ -109,7 +117,7 @@ class Search {
     }
   }
 
-  bool Done() const { return start_answered_ && in_flight_ == 0 && stack_.empty(); }
+  bool Done() const { return start_answered_ && in_flight_ == 0 && waiting_.empty(); }
 
   Peer* FindPeer(int fd) {
     for (auto& peer : peers_) {
@@ -118,10 +126,14 @@ class Search {
     return nullptr;
   }
 
-  // Starts moves while fewer than `jobs` are being played, deepest state first.
+  // Starts moves while fewer than `jobs` are being played, from the waiting
+  // state found first: the search goes breadth first, so every player
+  // process is a copy of a copy only as many times as its state is moves
+  // from the start, and forking one costs the kernel time for every
+  // generation before it.
   void Dispatch() {
-    while (in_flight_ < options_.jobs && !stack_.empty()) {
-      const int s = stack_.back();
+    while (in_flight_ < options_.jobs && !waiting_.empty()) {
+      const int s = waiting_.front();
       Peer* holder = parked_[s];
       SolveState& state = result_.states[static_cast<size_t>(s)];
       size_t& next = next_move_[s];
@@ -144,7 +156,7 @@ class Search {
   // The state's holder is told to stop: every move of it has been started
   // (or the search stops).
   void Release(int s) {
-    stack_.erase(std::find(stack_.begin(), stack_.end(), s));
+    waiting_.erase(std::find(waiting_.begin(), waiting_.end(), s));
     if (Peer* holder = parked_[s]) {
       holder->channel.Send(SolveMessage("EXIT"));
       holder->channel.Close();
@@ -203,6 +215,18 @@ class Search {
     result_.problems.push_back({peer.parent, peer.move, why});
     ++result_.states[static_cast<size_t>(peer.parent)].answered;
     peer.role = Peer::Role::kNew;
+  }
+
+  // No more players can connect: the moves whose players have not yet
+  // made contact never will.
+  void GiveUpUnconnectedMoves() {
+    ::close(listen_fd_);
+    listen_fd_ = -1;
+    in_flight_ = 0;
+    for (auto& peer : peers_) {
+      const bool playing = peer->role == Peer::Role::kNew || peer->role == Peer::Role::kPlaying;
+      if (peer->channel.open() && playing) ++in_flight_;
+    }
   }
 
   void GiveUpSilentMoves() {
@@ -285,7 +309,7 @@ class Search {
     peer.state = id;
     parked_[id] = &peer;
     next_move_[id] = 0;
-    stack_.push_back(id);
+    waiting_.push_back(id);
   }
 
   // Whether the player at this state is kept to try its moves.
@@ -316,7 +340,7 @@ class Search {
   std::unordered_map<std::string, int> index_;
   std::map<int, Peer*> parked_;
   std::map<int, size_t> next_move_;
-  std::vector<int> stack_;
+  std::deque<int> waiting_;  // states whose holders wait to play their moves, in the order found
   int in_flight_ = 0;
   bool start_answered_ = false;
   bool stopping_ = false;
@@ -328,6 +352,13 @@ SearchResult SearchGame(const SolveOptions& options) {
   // A player that goes away while the search writes to it is noticed on
   // the next read, not by a signal.
   signal(SIGPIPE, SIG_IGN);
+  // Every waiting player holds a connection to the search: allow as many
+  // open files as the system lets this process have.
+  rlimit files{};
+  if (getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+    files.rlim_cur = files.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &files);
+  }
   Search search(options);
   return search.Run();
 }
