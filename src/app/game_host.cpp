@@ -6,6 +6,7 @@
 
 #include "app/script_host.h"
 #include "app/startup.h"
+#include "engine/conversations.h"
 #include "game/player.h"
 #include "game_window/pointers.h"
 #include "game_window/takes_input.h"
@@ -56,6 +57,7 @@ class GameHost : public ScriptHost {
     if (name == "music" && args.empty()) return std::string(p.music.MusicOn ? "on" : "off");
     if (name == "pointer" && args.empty()) return PointerName();
     if (name == "hand" && args.empty()) return Num(p.game.Hand);
+    if (name == "lit" && args.size() == 1) return Lit(args[0]);
     if (name == "items" && args.empty()) return HeldItems();
     if (name == "location" && args.size() == 1) {
       const std::optional<int> n = OneToTwenty(args[0]);
@@ -70,6 +72,43 @@ class GameHost : public ScriptHost {
       if (!channel) return std::nullopt;
       if (!p.media.mixer->IsPlaying(*channel)) return std::string("-");
       return p.sound.ChannelFile[static_cast<size_t>(*channel)];
+    }
+    return std::nullopt;
+  }
+
+  // Whether a skinned button shows its highlighted look (frame 0 of its
+  // skin picture), or a conversation line the colour under the pointer;
+  // nothing for any other target.
+  std::optional<std::string> Lit(const std::string& target) const {
+    Player& p = *player_;
+    MainWindow& m = p.windows.main;
+    MousePointWindow& skin = p.windows.mouse_point;
+    struct Skinned {
+      std::string name;
+      const ui::ImageControl& button;
+      const ui::AnimatedPicture& pictures;
+    };
+    std::vector<Skinned> buttons = {
+        {"Main.MainMenuButtn", m.MainMenuButtn, m.MMB_Resource},
+        {"Main.SaveGameButtn", m.SaveGameButtn, m.SGB_Resource},
+        {"Main.ExamineItem", m.ExamineItem, m.EI_Resource},
+        {"SaveGame.ButtnOK", p.windows.save_game.ButtnOK, skin.OK_Resource},
+        {"SaveGame.ButtnC", p.windows.save_game.ButtnC, skin.Cancel_Resource},
+        {"LoadGame.ButtnOK", p.windows.load_game.ButtnOK, skin.OK_Resource},
+        {"LoadGame.ButtnC", p.windows.load_game.ButtnC, skin.Cancel_Resource},
+        {"QuitGameQuery.ButtnYes", p.windows.quit_query.ButtnYes, skin.Yes_Resource},
+        {"QuitGameQuery.ButtnNo", p.windows.quit_query.ButtnNo, skin.No_Resource}};
+    for (int k = 1; k <= 5; ++k) {
+      buttons.push_back({"MainMenu.Buttn(" + std::to_string(k) + ")", p.windows.main_menu.Buttn(k), m.ButtnDefault(k)});
+    }
+    for (const Skinned& b : buttons) {
+      if (!EqualsNoCase(b.name, target)) continue;
+      const PictureRef& lit = b.pictures.FramePicture(0);
+      return std::string(lit && b.button.picture() == lit ? "true" : "false");
+    }
+    for (int i = 1; i <= 5; ++i) {
+      if (!EqualsNoCase("Main.ConvText(" + std::to_string(i) + ")", target)) continue;
+      return std::string(m.ConvText(i).fore_colour() == conv_colour::kHover ? "true" : "false");
     }
     return std::nullopt;
   }

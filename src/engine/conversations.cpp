@@ -129,6 +129,8 @@ void WireConversationBox(Player& p) {
       }
     };
     m.ConvText(i).on_mouse_move = [&p, i](const ui::MouseArgs&) { ConvTextMove(p, i); };
+    // A line the pointer leaves goes back as over the box outside the lines.
+    m.ConvText(i).on_mouse_leave = [&p] { UnhighlightConversationLines(p); };
   }
   m.ConvBox.on_mouse_move = [&p](const ui::MouseArgs&) { UnhighlightConversationLines(p); };
 }

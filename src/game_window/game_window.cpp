@@ -163,6 +163,11 @@ void ShowButtonsNormal(Player& p) {
   ShowFrame(m.ExamineItem, m.EI_Resource, kNormalFrame);
 }
 
+void LitControlLeft(Player& p) {
+  ShowButtonsNormal(p);
+  p.windows.main.ItemHiLite.Hide();
+}
+
 void WireMainWindow(Player& p) {
   MainWindow& m = p.windows.main;
   m.window.on_load = [&p] { MainLoad(p); };
@@ -196,6 +201,10 @@ void WireMainWindow(Player& p) {
   m.SaveGameButtn.on_mouse_move = [&p](const ui::MouseArgs&) {
     ButtonMove(p, p.windows.main.SaveGameButtn, p.windows.main.SGB_Resource, hover::kSaveButton);
   };
+  for (ui::Control* lit : std::initializer_list<ui::Control*>{&m.MainMenuButtn, &m.SaveGameButtn, &m.ExamineItem}) {
+    lit->on_mouse_leave = [&p] { LitControlLeft(p); };
+  }
+  for (int i = 1; i <= InventoryState::kSlots; ++i) m.invitem(i).on_mouse_leave = [&p] { LitControlLeft(p); };
   m.MMB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.MainMenuButtn, p.windows.main.MMB_Resource, kNormalFrame); };
   m.SGB_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.SaveGameButtn, p.windows.main.SGB_Resource, kNormalFrame); };
   m.EI_Resource.on_loaded = [&p] { ShowFrame(p.windows.main.ExamineItem, p.windows.main.EI_Resource, kNormalFrame); };

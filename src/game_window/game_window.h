@@ -15,6 +15,12 @@ void ShowMessageStrip(Player& p, const std::string& text);
 // Gives the three buttons (main menu, save, examine) their normal look.
 void ShowButtonsNormal(Player& p);
 
+// The pointer left one of the three buttons or an inventory icon: what it
+// lit goes out, as the window background's own rule would put it out (the
+// buttons show their normal look, the frame round the icons goes). The
+// hover code stays, so the hover sound still plays once per entry.
+void LitControlLeft(Player& p);
+
 // The events of the game window.
 void WireMainWindow(Player& p);
 

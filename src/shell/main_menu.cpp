@@ -95,6 +95,13 @@ void BackgroundHover(Player& p) {
   if (!menu.MenuBusy) ShowAllButtonsNormal(p);
 }
 
+// The pointer left a button for something else: its look goes out as
+// over the background, unless the menu is busy. The hovered button stays,
+// so coming back without crossing the background stays silent.
+void ButtonLeft(Player& p) {
+  if (!p.windows.main_menu.MenuBusy) ShowAllButtonsNormal(p);
+}
+
 // A chosen action that leaves the menu as it was: usable again.
 void MenuFree(Player& p) {
   p.windows.main_menu.MenuBusy = false;
@@ -208,6 +215,7 @@ void WireMainMenu(Player& p) {
   menu.Picture1.on_mouse_move = [&p](const ui::MouseArgs&) { BackgroundHover(p); };
   for (int k = 1; k <= 5; ++k) {
     menu.Buttn(k).on_mouse_move = [&p, k](const ui::MouseArgs&) { ButtonHover(p, k); };
+    menu.Buttn(k).on_mouse_leave = [&p] { ButtonLeft(p); };
     menu.Buttn(k).on_click = [&p, k](const ui::MouseArgs&) { ButtonClick(p, k); };
     // A skin button picture that has finished loading shows its normal look.
     p.windows.main.ButtnDefault(k).on_loaded = [&p, k] { ShowButtonFrame(p, k, kNormalFrame); };

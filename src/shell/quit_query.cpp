@@ -109,6 +109,9 @@ void WireQuitGameQuery(Player& p) {
   auto neutral = [&p](const ui::MouseArgs&) { DialogButtonHover(p, QuitButtons(p), dialog_hover::kNone); };
   q.window.on_mouse_move = neutral;
   q.FCaption.on_mouse_move = neutral;
+  auto left = [&p] { ShowButtonsNormal(QuitButtons(p)); };
+  q.ButtnYes.on_mouse_leave = left;
+  q.ButtnNo.on_mouse_leave = left;
   q.PauseIt.on_tick = [&q] {
     q.PauseIt.SetTimerEnabled(false);
     q.PauseDone = true;

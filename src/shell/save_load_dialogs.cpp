@@ -211,6 +211,12 @@ void WireHover(Player& p, Dialog& d, DialogButtons (*buttons)(Player&),
   auto neutral = [&p, buttons](const ui::MouseArgs&) { DialogButtonHover(p, buttons(p), dialog_hover::kNone); };
   d.window.on_mouse_move = neutral;
   for (ui::Control* control : elsewhere) control->on_mouse_move = neutral;
+  // A button the pointer leaves (also for the window below the dialog)
+  // shows its normal look; the hover code stays until the pointer is over
+  // another part of the dialog.
+  auto left = [&p, buttons] { ShowButtonsNormal(buttons(p)); };
+  d.ButtnOK.on_mouse_leave = left;
+  d.ButtnC.on_mouse_leave = left;
 }
 
 template <class Dialog>

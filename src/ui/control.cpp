@@ -4,6 +4,7 @@
 
 #include "ui/blit.h"
 #include "ui/window.h"
+#include "ui/windows.h"
 
 namespace qvl::ui {
 
@@ -15,6 +16,7 @@ void Control::SetVisible(bool visible) {
   const bool was_shown = ShownOnScreen();
   visible_ = visible;
   if (was_shown || ShownOnScreen()) window_.Changed();
+  if (!visible) window_.windows().ControlHidden(*this);
 }
 
 void Control::SetEnabled(bool enabled) {

@@ -103,6 +103,10 @@ class Control {
   std::function<void(const MouseArgs&)> on_mouse_down;
   std::function<void(const MouseArgs&)> on_mouse_up;
   std::function<void(const MouseArgs&)> on_mouse_move;
+  // The pointer went from this control onto something else (another
+  // control, a window's background, another window), or the control was
+  // hidden from under the pointer.
+  std::function<void()> on_mouse_leave;
   std::function<void()> on_got_focus;
 
   // Adds the drawing steps of this control (not of the controls inside it).

@@ -45,6 +45,7 @@ void Window::Hide() {
   }
   visible_ = false;
   windows_.MarkChanged();
+  windows_.WindowsRearranged();
   if (windows_.active() == this) windows_.ActivateFrontmost();
 }
 
@@ -53,6 +54,7 @@ void Window::HideWhileMinimised() {
   visible_ = false;
   hidden_while_minimised_ = true;
   windows_.MarkChanged();
+  windows_.WindowsRearranged();
 }
 
 void Window::ShowInPlace() {
@@ -61,6 +63,7 @@ void Window::ShowInPlace() {
   if (visible_) return;
   visible_ = true;
   windows_.MarkChanged();
+  windows_.WindowsRearranged();
   if (windows_.active() == nullptr) windows_.Activate(*this);
 }
 
@@ -104,6 +107,7 @@ void Window::Move(int left, int top, int width, int height) {
   if (bounds == bounds_) return;
   bounds_ = bounds;
   Changed();
+  windows_.WindowsRearranged();
 }
 
 void Window::SetBackColour(Colour colour) {

@@ -76,6 +76,7 @@ void Windows::BringToFront(Window& window) {
   if (it != order_.end()) order_.erase(it);
   order_.push_back(&window);
   MarkChanged();
+  WindowsRearranged();
 }
 
 void Windows::SendToBack(Window& window) {
@@ -83,6 +84,35 @@ void Windows::SendToBack(Window& window) {
   if (it != order_.end()) order_.erase(it);
   order_.insert(order_.begin(), &window);
   MarkChanged();
+  WindowsRearranged();
+}
+
+void Windows::WindowsRearranged() {
+  if (!pointer_placed_ || recheck_posted_) return;
+  recheck_posted_ = true;
+  loop_.Post([this] {
+    recheck_posted_ = false;
+    RecheckPointer();
+  });
+}
+
+void Windows::ControlHidden(Control& control) {
+  if (hover_.control != &control) return;
+  hover_.control = nullptr;
+  loop_.Post([&control] {
+    if (control.on_mouse_leave) control.on_mouse_leave();
+  });
+}
+
+void Windows::RecheckPointer() {
+  // A pressed button keeps the pointer where it went down.
+  if (captured_.window != nullptr) return;
+  if (HitTest(pointer_x_, pointer_y_).window == hover_.window) return;
+  InputEvent move;
+  move.kind = InputKind::kMouseMove;
+  move.x = pointer_x_;
+  move.y = pointer_y_;
+  MouseMove(move);
 }
 
 void Windows::Activate(Window& window) {
@@ -165,7 +195,13 @@ void Windows::HandleInput(const InputEvent& event) {
 void Windows::MouseMove(const InputEvent& event) {
   pointer_x_ = event.x;
   pointer_y_ = event.y;
-  Hit hit = captured_.window != nullptr ? captured_ : HitTest(event.x, event.y);
+  pointer_placed_ = true;
+  const Hit under = HitTest(event.x, event.y);
+  const bool captured = captured_.window != nullptr;
+  // While a button is held the moves go where it went down; leaving is
+  // told once it is released and the pointer moves on.
+  if (!captured) PointerOver(under);
+  const Hit hit = captured ? captured_ : under;
   TrackToolTip(hit.window != nullptr && Reachable(*hit.window) ? hit.control : nullptr);
   if (hit.window == nullptr || !Reachable(*hit.window)) return;
   const MouseArgs args = ArgsFor(hit, event);
@@ -174,6 +210,13 @@ void Windows::MouseMove(const InputEvent& event) {
   } else if (hit.window->on_mouse_move) {
     hit.window->on_mouse_move(args);
   }
+}
+
+void Windows::PointerOver(const Hit& under) {
+  if (under.window == hover_.window && under.control == hover_.control) return;
+  Control* left = hover_.control;
+  hover_ = under;
+  if (left != nullptr && left->on_mouse_leave) left->on_mouse_leave();
 }
 
 void Windows::MouseDown(const InputEvent& event) {

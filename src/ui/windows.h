@@ -77,6 +77,15 @@ class Windows {
   void MarkChanged() { changed_ = true; }
   void ClearChanged() { changed_ = false; }
 
+  // A window was shown, hidden, moved or restacked, so another window may
+  // lie under the pointer now: once the running handler is done, the
+  // pointer moves there without moving, as on a desktop, and the controls
+  // under it show their hover look.
+  void WindowsRearranged();
+  // A control was hidden: when the pointer was over it, the pointer has
+  // left it (told once the running handler is done).
+  void ControlHidden(Control& control);
+
   // Where the pointer is now (screen coordinates).
   int pointer_x() const { return pointer_x_; }
   int pointer_y() const { return pointer_y_; }
@@ -101,6 +110,11 @@ class Windows {
   PictureBudget picture_budget_;
 
   void MouseMove(const InputEvent& event);
+  // The pointer is over `under` now: the control it was over before hears
+  // that the pointer left it.
+  void PointerOver(const Hit& under);
+  // The pointer moves where it is when another window has come under it.
+  void RecheckPointer();
   void MouseDown(const InputEvent& event);
   void MouseUp(const InputEvent& event);
   void KeyDown(const InputEvent& event);
@@ -126,6 +140,9 @@ class Windows {
 
   int pointer_x_ = 0;
   int pointer_y_ = 0;
+  bool pointer_placed_ = false;  // the pointer has been over the screen
+  Hit hover_;                    // what the pointer was over at its last move
+  bool recheck_posted_ = false;
   Hit captured_;  // where the pressed button went down
   MouseButton captured_button_ = MouseButton::kNone;
   Hit last_click_;

@@ -140,6 +140,58 @@ TEST(Windows, ModalWindowsTakeAllInputAndFrontWindowsCoverOthers) {
   EXPECT_EQ(s.windows.BackToFront().back(), &dialog);
 }
 
+TEST(Windows, ThePointerLeavesAControlAndFindsWhatComesUnderIt) {
+  Screen s;
+  Window& menu = s.windows.Add("MainMenu");
+  auto& one = menu.Add<ImageControl>("Buttn", 1);
+  one.Move(0, 0, 100, 100);
+  auto& two = menu.Add<ImageControl>("Buttn", 2);
+  two.Move(100, 0, 100, 100);
+  for (ImageControl* b : {&one, &two}) {
+    const std::string name = "Buttn(" + std::to_string(b->index()) + ")";
+    b->on_mouse_move = [&s, name](const MouseArgs&) { s.log.push_back(name + " move"); };
+    b->on_mouse_leave = [&s, name] { s.log.push_back(name + " leave"); };
+  }
+  menu.on_mouse_move = [&s](const MouseArgs&) { s.log.push_back("menu move"); };
+  Window& dialog = s.windows.Add("LoadGame");
+  dialog.Move(0, 0, 300, 300);
+  menu.Show();
+
+  // Straight from one button onto the next: the first hears it first.
+  s.windows.HandleInput(Mouse(InputKind::kMouseMove, 50, 50));
+  s.windows.HandleInput(Mouse(InputKind::kMouseMove, 60, 50));
+  s.windows.HandleInput(Mouse(InputKind::kMouseMove, 150, 50));
+  EXPECT_EQ(s.log, (std::vector<std::string>{"Buttn(1) move", "Buttn(1) move", "Buttn(1) leave", "Buttn(2) move"}));
+
+  // A dialog over the pointer takes it; once it goes, the button under the
+  // pointer hears a move although the pointer did not move.
+  s.log.clear();
+  dialog.Show();
+  s.rt->loop().DoEvents();
+  dialog.Hide();
+  EXPECT_EQ(s.log, (std::vector<std::string>{"Buttn(2) leave"}));
+  s.rt->loop().DoEvents();
+  EXPECT_EQ(s.log, (std::vector<std::string>{"Buttn(2) leave", "Buttn(2) move"}));
+
+  // A button hidden under the pointer is left; the next move finds the
+  // window's background.
+  s.log.clear();
+  two.Hide();
+  s.rt->loop().DoEvents();
+  s.windows.HandleInput(Mouse(InputKind::kMouseMove, 151, 50));
+  EXPECT_EQ(s.log, (std::vector<std::string>{"Buttn(2) leave", "menu move"}));
+
+  // While a button is held the pointer stays with it: leaving is told
+  // after the release, at the next move.
+  s.log.clear();
+  s.windows.HandleInput(Mouse(InputKind::kMouseMove, 50, 50));
+  s.windows.HandleInput(Mouse(InputKind::kMouseDown, 50, 50));
+  s.windows.HandleInput(Mouse(InputKind::kMouseMove, 250, 50));
+  s.windows.HandleInput(Mouse(InputKind::kMouseUp, 250, 50));
+  s.windows.HandleInput(Mouse(InputKind::kMouseMove, 251, 50));
+  EXPECT_EQ(s.log, (std::vector<std::string>{"Buttn(1) move", "Buttn(1) move", "Buttn(1) leave", "menu move"}));
+}
+
 TEST(Windows, ActivationFollowsShowingAndHiding) {
   Screen s;
   Window& a = s.windows.Add("MainMenu");
