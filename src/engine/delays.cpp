@@ -27,7 +27,12 @@ void Arm(Player& p, int16_t slot, int32_t ms) {
   Countdown(p, slot).Start(std::max(ms, 1), false, [&p, slot] { DelayExpired(p, slot); });
 }
 
-void ReportTimerError(Player& p, const char* line, const RuntimeError& error) {
+// The box of a countdown procedure, after the cause of the error (the
+// Delay's slot when there is one) has gone to the error output and the
+// notify log.
+void ReportTimerError(Player& p, const char* procedure, const char* line, const RuntimeError& error,
+                      int16_t slot = 0) {
+  ReportErrorCause(p, procedure, error, slot == 0 ? "" : "slot " + Num(slot) + " (Delay)");
   p.runtime().message_boxes().Show(kAppTitle,
                                    std::string(line) + "\rErr #" + Str(error.number()) + ": " + error.description(),
                                    MsgIcon::kNone, MsgButtons::kOK);
@@ -60,7 +65,7 @@ void StartTimer(Player& p, int16_t slot, int32_t ms) {
     p.delays.DelayRunning[static_cast<size_t>(slot)] = 1;
     LogLine(p, "Delay" + Str(slot) + " started. (" + Num(p.delays.DelaySeconds[static_cast<size_t>(slot)]) + " secs)");
   } catch (const RuntimeError& error) {
-    ReportTimerError(p, "Error setting Hi-Resolution Timer.", error);
+    ReportTimerError(p, "StartTimer", "Error setting Hi-Resolution Timer.", error, slot);
   }
 }
 
@@ -70,7 +75,7 @@ void InitTimers(Player& p) {
       p.delays.Countdown[slot] = std::make_unique<ui::TimerSlot>(p.runtime().scheduler());
     }
   } catch (const RuntimeError& error) {
-    ReportTimerError(p, "Error initializing Hi-Resolution Timers.", error);
+    ReportTimerError(p, "InitTimers", "Error initializing Hi-Resolution Timers.", error);
   }
 }
 
@@ -81,7 +86,7 @@ void StopAllTimers(Player& p) {
       Countdown(p, slot).Stop();
     }
   } catch (const RuntimeError& error) {
-    ReportTimerError(p, "Error stopping Hi-Resolution Timers.", error);
+    ReportTimerError(p, "StopAllTimers", "Error stopping Hi-Resolution Timers.", error);
   }
 }
 
@@ -103,7 +108,7 @@ void DelayExpired(Player& p, int16_t slot) {
     const FlagAction action = p.scene.DelayAction[k];
     SetFlag(p, action.flag, action.value, action.mode);
   } catch (const RuntimeError& error) {
-    ReportTimerError(p, "Error expiring Hi-Resolution Timer.", error);
+    ReportTimerError(p, "DelayExpired", "Error expiring Hi-Resolution Timer.", error, slot);
   }
 }
 

@@ -68,11 +68,19 @@ void MainResize(Player& p, InputKind event) {
   }
 }
 
+// A key as a player names it, for the cause of a key handler's error.
+std::string KeyName(int key) {
+  if (key == keys::kEscape) return "Escape";
+  if (key >= keys::kF1 && key < keys::kF1 + 12) return "F" + std::to_string(key - keys::kF1 + 1);
+  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
+  return "code " + std::to_string(key);
+}
+
 // Esc, F1 and the typed code words.
 void MainKeyDown(Player& p, ui::KeyArgs& args) {
   MainWindow& m = p.windows.main;
+  const int key = args.key;
   try {
-    const int key = args.key;
     args.key = 0;
     if (key == keys::kEscape) {
       m.TypedWord.clear();
@@ -95,6 +103,8 @@ void MainKeyDown(Player& p, ui::KeyArgs& args) {
     }
     if (m.TypedWord.size() > MainWindow::kTypedWordLimit) m.TypedWord.clear();
   } catch (const RuntimeError& error) {
+    RuntimeError cause = error;
+    ReportErrorCause(p, "Form_KeyDown", cause.WithCause("key " + KeyName(key)));
     p.runtime().message_boxes().Show(
         kAppTitle, "Error in sub Form_KeyDown\r\nError #" + Num(error.number()) + " - " + error.description(),
         MsgIcon::kNone, MsgButtons::kOK);

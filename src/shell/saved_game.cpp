@@ -108,7 +108,9 @@ void RestoreDelays(Player& p) {
 
 std::string SaveFileName(const std::string& name) {
   if (name.find_first_of("/\\:*?\"<>|") != std::string::npos || name == "." || name == "..") {
-    throw RuntimeError(err::kBadFileName);
+    throw RuntimeError(err::kBadFileName)
+        .WithCause("save name '" + Cp1252ToUtf8(name) +
+                   "' (a saved game's name holds none of / \\ : * ? \" < > | and is not . or ..)");
   }
   std::string file = name;
   if (file.find('.') != std::string::npos && file.size() > 4) file.resize(file.size() - 4);

@@ -53,7 +53,7 @@ constexpr std::array kChecks = {
     Check{"Q051", kWarning, "a jump rule to its own scene"},
     Check{"Q052", kWarning, "a sound-watching Responder that changes the scene"},
     Check{"Q053", kWarning, "a Delay of 0 seconds"},
-    Check{"Q054", kWarning, "hidden objects that set each other's flags in a loop"},
+    Check{"Q054", kWarning, "a Responder and a Multi-Trigger that set each other's flags answer once each"},
     Check{"Q055", kWarning, "more than one Conversation shown at setup"},
     Check{"Q056", kError, "the main menu cannot start a new game"},
 };

@@ -16,8 +16,8 @@ constexpr int16_t kOn = 1;
 bool Tests(const ObjectSlot& o, data::ConditionFields c, int flag) { return flag != 0 && o[c.flag] == flag; }
 
 // A Responder and a Multi-Trigger rule that each set the flag the other
-// tests: every flag change runs the scene's hidden objects again, so they
-// answer each other until the looping limit stops them.
+// tests: the author means them to answer each other, but a Responder acts
+// once per visit, so the pair answers once each and then stays still.
 void CheckResponderLoops(const Game& game, int n, Report& report) {
   const data::SceneRec& scene = game.scene(n);
   for (int r = 1; r <= data::SceneRec::kSlotCount; ++r) {
@@ -38,8 +38,9 @@ void CheckResponderLoops(const Game& game, int n, Report& report) {
                    "sets flag " + std::to_string(resp_sets) + ", which slot " + std::to_string(m) + " rule " +
                        std::to_string(rule) + " tests, and that rule sets flag " +
                        std::to_string(multi[fields.action.flag]) +
-                       ", which this Responder tests: each flag change runs the other again, in a loop that "
-                       "only the engine's looping limit stops");
+                       ", which this Responder tests: they do not keep answering each other, as a Responder "
+                       "acts once per visit to the scene; the rule answers it once, and the Responder answers "
+                       "nothing more until the scene is entered again");
       }
     }
   }

@@ -5,6 +5,7 @@
 
 #include "game/notify_log.h"
 #include "player_test_support.h"
+#include "platform/runtime_error.h"
 #include "shell/notify.h"
 
 namespace qvl::testing {
@@ -70,6 +71,31 @@ TEST(NotifyLog, ExpandButtonTogglesAndShrinksAChangedHeight) {
   w.CompExp.on_click({});
   EXPECT_EQ(w.window.height(), NotifyWindow::kShrunkHeight);
   EXPECT_EQ(w.CompExp.caption(), "Expand Window");
+}
+
+}  // namespace
+}  // namespace qvl::testing
+
+namespace qvl::testing {
+namespace {
+
+// A run-time error in the game window's key handler: the box keeps its
+// text; the error output names the key, and the scene when one shows.
+TEST(DebugWords, AKeyHandlerErrorNamesTheKeyOnTheErrorOutput) {
+  GameFolder folder;
+  TestPlayer t(folder.dir());
+  std::vector<std::string> errors;
+  t.p().runtime().on_error_output = [&errors](const std::string& line) { errors.push_back(line); };
+  t.p().windows.notify.window.on_load = [] { throw RuntimeError(err::kOutOfMemory); };
+  t.p().windows.main.window.Show();
+  for (char c : std::string("DEBUG")) {
+    InputEvent key;
+    key.kind = InputKind::kKeyDown;
+    key.key = c;
+    t.p().runtime().windows().HandleInput(key);
+  }
+  EXPECT_EQ(t.boxes, (std::vector<std::string>{"QuorvelPlayer | Error in sub Form_KeyDown\r\nError #7 - Out of memory"}));
+  EXPECT_EQ(errors, (std::vector<std::string>{"QuorvelPlayer: Form_KeyDown: error 7 (Out of memory): key G"}));
 }
 
 }  // namespace
