@@ -300,9 +300,12 @@ bool Windows::DialogKey(Window& window, const KeyArgs& args) {
     window.FocusNext(args.shift);
     return true;
   }
-  // A focused push button takes Enter itself.
+  // A focused push button takes Enter itself; a button that only holds the
+  // focus (it does nothing when pressed) leaves Enter to the dialog.
   const Control* focused = window.focused();
-  if (args.key == keys::kEnter && focused != nullptr && focused->kind() == ControlKind::kButton) return false;
+  if (args.key == keys::kEnter && focused != nullptr && focused->kind() == ControlKind::kButton && focused->on_click) {
+    return false;
+  }
   Control* button = args.key == keys::kEnter    ? window.default_button()
                     : args.key == keys::kEscape ? window.cancel_button()
                                                 : nullptr;
