@@ -11,6 +11,7 @@
 #include "app/player_options.h"
 #include "app/startup.h"
 #include "game/player.h"
+#include "platform/display_size.h"
 #include "platform/file_replace.h"
 #include "platform/heap_tuning.h"
 #include "ui/window_runtime.h"
@@ -35,11 +36,26 @@ qvl::RendererChoice ScreenRenderer(const std::string& name) {
   return qvl::RendererChoice::kAuto;
 }
 
+// The window's scale: the one asked for, lowered (with a note) when that
+// window would not fit on the desktop, where its title bar could not be
+// reached. The kept setting stays as it was asked.
+int WindowScale(const qvl::PlayerOptions& o) {
+  const auto usable = qvl::UsableDisplaySize();
+  if (o.fullscreen || !usable) return o.window_scale;
+  const int scale = qvl::FittingWindowScale(o.window_scale, usable->width, usable->height);
+  if (scale != o.window_scale) {
+    std::fprintf(stderr, "QuorvelPlayer: --window-scale %d does not fit the %d x %d desktop; the window opens at scale %d\n",
+                 o.window_scale, usable->width, usable->height, scale);
+  }
+  return scale;
+}
+
 qvl::ui::WindowRuntimeOptions WindowOptions(const qvl::PlayerOptions& o) {
   qvl::ui::WindowRuntimeOptions window;
   window.screen.fullscreen = o.fullscreen;
-  window.screen.window_width = qvl::kVirtualScreenWidth * o.window_scale;
-  window.screen.window_height = qvl::kVirtualScreenHeight * o.window_scale;
+  const int scale = WindowScale(o);
+  window.screen.window_width = qvl::kVirtualScreenWidth * scale;
+  window.screen.window_height = qvl::kVirtualScreenHeight * scale;
   window.screen.integer_scale = o.pixel_perfect;
   window.screen.renderer = ScreenRenderer(o.renderer);
   return window;

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/screen_scaling.h"
+
 namespace qvl {
 
 namespace {
@@ -137,6 +139,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const PlayerO
     }
   }
   return line;
+}
+
+int FittingWindowScale(int asked, int width, int height) {
+  // What a window manager's frame and title bar take around the window.
+  constexpr int kFrameRoom = 48;
+  int scale = asked;
+  while (scale > 1 && (scale * kVirtualScreenWidth > width || scale * kVirtualScreenHeight + kFrameRoom > height)) {
+    --scale;
+  }
+  return scale;
 }
 
 std::string VersionText() {

@@ -40,6 +40,11 @@ class OptionError : public std::runtime_error {
 // options read from the settings file. Throws OptionError.
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const PlayerOptions& settings);
 
+// The window scale to open with: the one asked for, or the largest smaller
+// one whose window, with room for its title bar, fits a desktop area of
+// `width` × `height` (never below 1).
+int FittingWindowScale(int asked, int width, int height);
+
 // What --version prints: "Quorvel Player" and the version number.
 std::string VersionText();
 

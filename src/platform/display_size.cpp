@@ -12,4 +12,12 @@ std::optional<DisplaySize> DesktopDisplaySize() {
   return DisplaySize{mode.w, mode.h};
 }
 
+std::optional<DisplaySize> UsableDisplaySize() {
+  sdl::VideoGuard video;
+  if (!video.ok()) return std::nullopt;
+  SDL_Rect area;
+  if (SDL_GetDisplayUsableBounds(0, &area) != 0 || area.w <= 0 || area.h <= 0) return std::nullopt;
+  return DisplaySize{area.w, area.h};
+}
+
 }  // namespace qvl

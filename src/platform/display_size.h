@@ -14,4 +14,8 @@ struct DisplaySize {
 // asked (no video driver at all).
 std::optional<DisplaySize> DesktopDisplaySize();
 
+// The part of the first display that windows may take (the desktop less
+// its panels); nothing when no display can be asked.
+std::optional<DisplaySize> UsableDisplaySize();
+
 }  // namespace qvl

@@ -35,6 +35,14 @@ TEST(PlayerOptions, CommandLineChangesTheKeptSettings) {
   EXPECT_EQ(Parse({"--version"}).action, CommandLine::Action::kVersion);
 }
 
+TEST(PlayerOptions, AWindowTooLargeForTheDesktopOpensAtAScaleThatFits) {
+  EXPECT_EQ(FittingWindowScale(3, 1920, 1200), 1) << "1800 and even 1200 high leave no room for the title bar";
+  EXPECT_EQ(FittingWindowScale(3, 2560, 1440), 2);
+  EXPECT_EQ(FittingWindowScale(2, 3840, 2160), 2);
+  EXPECT_EQ(FittingWindowScale(2, 1600, 1248), 2);
+  EXPECT_EQ(FittingWindowScale(1, 640, 480), 1) << "never below 1";
+}
+
 TEST(PlayerOptions, BadOptionsAndValuesAreOneLineErrors) {
   for (const std::vector<std::string>& bad :
        {std::vector<std::string>{"--bogus"}, {"--music-volume", "101"}, {"--sound-volume=-1"},
