@@ -8,44 +8,13 @@ set -uo pipefail
 player="$1"
 title="The Dark Lighthouse"
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in Xvfb openbox xdotool import compare; do
-  command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/install-deps.sh installs it)"
-done
+X_SCREEN=1024x768x24
+# shellcheck source=tests/desktop/x_session.sh
+. "$(dirname "$0")/x_session.sh"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display number of its own, chosen by the server.
-exec 9>"$work/display"
-Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+"$player" >"$work/player.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || skip "Xvfb could not start: $(tail -n 1 "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
-
-# The player keeps its settings in a home of its own here.
-HOME="$work" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy "$player" >"$work/player.log" 2>&1 &
-pids+=($!)
-# The development build first tells where it reads the game from; Enter
-# answers that box. The window takes the game's title once the game's
-# settings are read.
-window=""
-for _ in $(seq 120); do
-  window=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  xdotool key Return 2>/dev/null
-  sleep 0.5
-done
+window=$(find_window "$title")
 if [ -z "$window" ]; then
   echo "FAIL: no window titled \"$title\" appeared"
   cat "$work/player.log"
