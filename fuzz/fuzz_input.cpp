@@ -9,10 +9,34 @@
 
 namespace qvl::fuzz {
 
+namespace {
+
+class Scratch {
+ public:
+  Scratch() : path_(std::filesystem::temp_directory_path() / ("qvl_fuzz_" + std::to_string(getpid()))) {
+    std::filesystem::create_directories(path_);
+  }
+  ~Scratch() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace
+
+const std::filesystem::path& ScratchFolder() {
+  static const Scratch scratch;
+  return scratch.path();
+}
+
 InputFile::InputFile(const uint8_t* data, size_t size, const std::string& name) {
-  const auto folder = std::filesystem::temp_directory_path() / ("qvl_fuzz_" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
-  path_ = folder / name;
+  path_ = ScratchFolder() / name;
   std::ofstream out(path_, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }

@@ -19,8 +19,12 @@ inline std::string_view Text(const uint8_t* data, size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
 
-// A file of the input's bytes in a folder of this process's own, for the
-// readers that take a path; removed when the harness is done with it.
+// A folder of this process's own for the files a harness writes, made on
+// first use and removed with everything in it when the process ends.
+const std::filesystem::path& ScratchFolder();
+
+// A file of the input's bytes in the scratch folder, for the readers that
+// take a path; removed when the harness is done with it.
 class InputFile {
  public:
   InputFile(const uint8_t* data, size_t size, const std::string& name);

@@ -2,8 +2,6 @@
 // it starts, begins a new game (or loads the saved game) and plays on, as
 // a person would, headless in virtual time. Whatever the bytes, it ends
 // with a transcript, never a crash.
-#include <unistd.h>
-
 #include <array>
 #include <fstream>
 #include <sstream>
@@ -20,8 +18,7 @@ namespace fs = std::filesystem;
 // The game played: a copy of the demo game of this process's own.
 const fs::path& GameCopy() {
   static const fs::path copy = [] {
-    const fs::path folder = fs::temp_directory_path() / ("qvl_fuzz_game_" + std::to_string(getpid()));
-    fs::remove_all(folder);
+    const fs::path folder = qvl::fuzz::ScratchFolder() / "game";
     fs::copy(QVL_FUZZ_GAME_DIR, folder, fs::copy_options::recursive);
     fs::remove_all(folder / "Saved");
     fs::create_directories(folder / "Saved");
