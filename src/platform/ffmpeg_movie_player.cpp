@@ -41,35 +41,39 @@ struct Decoded {
   double samples_time = -1.0;    // second of the first sample, when known
 };
 
-media::CodecPtr OpenDecoder(const AVStream& stream) {
-  const AVCodec* codec = avcodec_find_decoder(stream.codecpar->codec_id);
+media::CodecPtr OpenDecoder(const media::FfmpegRef& ff, const AVStream& stream) {
+  const AVCodec* codec = ff->avcodec_find_decoder(stream.codecpar->codec_id);
   if (codec == nullptr) throw media::InvalidFileFormat();
-  media::CodecPtr context(avcodec_alloc_context3(codec));
-  if (!context || avcodec_parameters_to_context(context.get(), stream.codecpar) < 0) throw media::InvalidFileFormat();
+  media::CodecPtr context(ff->avcodec_alloc_context3(codec), media::CodecFreer{ff});
+  if (!context || ff->avcodec_parameters_to_context(context.get(), stream.codecpar) < 0) {
+    throw media::InvalidFileFormat();
+  }
   context->thread_count = 1;  // the machine's cores belong to the game too
-  if (avcodec_open2(context.get(), codec, nullptr) < 0) throw media::InvalidFileFormat();
+  if (ff->avcodec_open2(context.get(), codec, nullptr) < 0) throw media::InvalidFileFormat();
   return context;
 }
 
 // An open movie file with its decoders. Used by one thread at a time.
 class MovieFile {
  public:
-  explicit MovieFile(const std::string& path) : format_(media::OpenMediaFile(path)) {
-    video_index_ = av_find_best_stream(format_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    audio_index_ = av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+  explicit MovieFile(const std::string& path)
+      : ff_((media::RequireReadableFile(path), media::LoadFfmpeg())), format_(media::OpenMediaFile(ff_, path)) {
+    video_index_ = ff_->av_find_best_stream(format_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    audio_index_ = ff_->av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (video_index_ >= 0) {
-      video_ = OpenDecoder(*format_->streams[video_index_]);
+      video_ = OpenDecoder(ff_, *format_->streams[video_index_]);
       width_ = video_->width;
       height_ = video_->height;
       if (width_ <= 0 || height_ <= 0) throw media::InvalidFileFormat();
     }
-    if (audio_index_ >= 0) audio_ = OpenDecoder(*format_->streams[audio_index_]);
+    if (audio_index_ >= 0) audio_ = OpenDecoder(ff_, *format_->streams[audio_index_]);
     seconds_ = media::MediaSeconds(*format_);
     start_ = format_->start_time == AV_NOPTS_VALUE ? 0.0 : static_cast<double>(format_->start_time) / AV_TIME_BASE;
-    packet_.reset(av_packet_alloc());
+    packet_ = media::PacketPtr(ff_->av_packet_alloc(), media::PacketFreer{ff_});
     if (!packet_) throw media::InvalidCall();
   }
 
+  const media::FfmpegRef& ff() const { return ff_; }
   int width() const { return width_; }
   int height() const { return height_; }
   double seconds() const { return seconds_; }
@@ -79,7 +83,7 @@ class MovieFile {
   // decoders have given their last frames.
   bool Step(Decoded& out) {
     if (finished_) return false;
-    if (av_read_frame(format_.get(), packet_.get()) < 0) {
+    if (ff_->av_read_frame(format_.get(), packet_.get()) < 0) {
       if (video_) Drain(video_.get(), nullptr, out);
       if (audio_) Drain(audio_.get(), nullptr, out);
       finished_ = true;
@@ -90,16 +94,16 @@ class MovieFile {
     } else if (packet_->stream_index == audio_index_ && audio_) {
       Drain(audio_.get(), packet_.get(), out);
     }
-    av_packet_unref(packet_.get());
+    ff_->av_packet_unref(packet_.get());
     return true;
   }
 
   // Back to the first second, decoders emptied.
   void Rewind() {
-    av_seek_frame(format_.get(), -1, format_->start_time == AV_NOPTS_VALUE ? 0 : format_->start_time,
+    ff_->av_seek_frame(format_.get(), -1, format_->start_time == AV_NOPTS_VALUE ? 0 : format_->start_time,
                   AVSEEK_FLAG_BACKWARD);
-    if (video_) avcodec_flush_buffers(video_.get());
-    if (audio_) avcodec_flush_buffers(audio_.get());
+    if (video_) ff_->avcodec_flush_buffers(video_.get());
+    if (audio_) ff_->avcodec_flush_buffers(audio_.get());
     resample_.reset();
     last_picture_time_ = -1.0;
     finished_ = false;
@@ -108,10 +112,10 @@ class MovieFile {
  private:
   // Sends a packet (null: end of stream) and collects every frame it gives.
   void Drain(AVCodecContext* codec, const AVPacket* packet, Decoded& out) {
-    if (avcodec_send_packet(codec, packet) < 0) return;  // a damaged packet is skipped
+    if (ff_->avcodec_send_packet(codec, packet) < 0) return;  // a damaged packet is skipped
     while (true) {
-      FramePtr frame(av_frame_alloc());
-      if (!frame || avcodec_receive_frame(codec, frame.get()) < 0) return;
+      FramePtr frame(ff_->av_frame_alloc(), media::FrameFreer{ff_});
+      if (!frame || ff_->avcodec_receive_frame(codec, frame.get()) < 0) return;
       if (codec == video_.get()) {
         AddPicture(std::move(frame), out);
       } else {
@@ -138,12 +142,12 @@ class MovieFile {
 
   void AddSound(const AVFrame& frame, Decoded& out) {
     if (!resample_ && !OpenResampler(frame)) return;
-    const int capacity = swr_get_out_samples(resample_.get(), frame.nb_samples);
+    const int capacity = ff_->swr_get_out_samples(resample_.get(), frame.nb_samples);
     if (capacity <= 0) return;
     const size_t before = out.samples.size();
     out.samples.resize(before + 2 * static_cast<size_t>(capacity));
     uint8_t* target = reinterpret_cast<uint8_t*>(out.samples.data() + before);
-    const int made = swr_convert(resample_.get(), &target, capacity, const_cast<const uint8_t**>(frame.extended_data),
+    const int made = ff_->swr_convert(resample_.get(), &target, capacity, const_cast<const uint8_t**>(frame.extended_data),
                                  frame.nb_samples);
     out.samples.resize(before + 2 * static_cast<size_t>(std::max(made, 0)));
     if (out.samples_time < 0.0 && before == 0 && frame.best_effort_timestamp != AV_NOPTS_VALUE) {
@@ -153,22 +157,23 @@ class MovieFile {
 
   bool OpenResampler(const AVFrame& frame) {
     AVChannelLayout in_layout;
-    if (frame.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&frame.ch_layout) == 0) {
-      av_channel_layout_default(&in_layout, std::max(frame.ch_layout.nb_channels, 1));
-    } else if (av_channel_layout_copy(&in_layout, &frame.ch_layout) < 0) {
+    if (frame.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || ff_->av_channel_layout_check(&frame.ch_layout) == 0) {
+      ff_->av_channel_layout_default(&in_layout, std::max(frame.ch_layout.nb_channels, 1));
+    } else if (ff_->av_channel_layout_copy(&in_layout, &frame.ch_layout) < 0) {
       return false;
     }
     AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
     SwrContext* raw = nullptr;
-    const int made = swr_alloc_set_opts2(&raw, &stereo, AV_SAMPLE_FMT_S16, media::kOutputRate, &in_layout,
+    const int made = ff_->swr_alloc_set_opts2(&raw, &stereo, AV_SAMPLE_FMT_S16, media::kOutputRate, &in_layout,
                                          static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0, nullptr);
-    av_channel_layout_uninit(&in_layout);
-    media::ResamplePtr resample(raw);
-    if (made < 0 || swr_init(resample.get()) < 0) return false;
+    ff_->av_channel_layout_uninit(&in_layout);
+    media::ResamplePtr resample(raw, media::ResampleFreer{ff_});
+    if (made < 0 || ff_->swr_init(resample.get()) < 0) return false;
     resample_ = std::move(resample);
     return true;
   }
 
+  media::FfmpegRef ff_;  // first: the library outlives what it made
   media::FormatPtr format_;
   media::CodecPtr video_;
   media::CodecPtr audio_;
@@ -197,6 +202,9 @@ class FfmpegMoviePlayer : public MoviePlayer {
 
   void Close() override {
     Stop();
+    // Assigned, not reset: a reset keeps the deleter, and with it the
+    // reference that keeps FFmpeg loaded.
+    scale_ = media::ScalePtr();
     file_.reset();
   }
 
@@ -232,7 +240,7 @@ class FfmpegMoviePlayer : public MoviePlayer {
     pictures_.clear();
     sound_.clear();
     sound_time_ = -1.0;
-    shown_.reset();
+    shown_ = FramePtr();  // its deleter too: see Close
     shown_image_ = Image();
   }
 
@@ -340,14 +348,16 @@ class FfmpegMoviePlayer : public MoviePlayer {
   }
 
   Image Scale(const AVFrame& frame, int width, int height) {
-    scale_.reset(sws_getCachedContext(scale_.release(), frame.width, frame.height,
-                                      static_cast<AVPixelFormat>(frame.format), width, height, AV_PIX_FMT_RGB32,
-                                      SWS_BILINEAR, nullptr, nullptr, nullptr));
+    const media::FfmpegRef& ff = file_->ff();
+    scale_ = media::ScalePtr(ff->sws_getCachedContext(scale_.release(), frame.width, frame.height,
+                                                      static_cast<AVPixelFormat>(frame.format), width, height,
+                                                      AV_PIX_FMT_RGB32, SWS_BILINEAR, nullptr, nullptr, nullptr),
+                             media::ScaleFreer{ff});
     Image image(width, height);
     if (!scale_) return Image(width, height, 0xFF000000u);
     uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(image.pixels.data()), nullptr, nullptr, nullptr};
     const int strides[4] = {width * 4, 0, 0, 0};
-    sws_scale(scale_.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);
+    ff->sws_scale(scale_.get(), frame.data, frame.linesize, 0, frame.height, planes, strides);
     for (uint32_t& pixel : image.pixels) pixel |= 0xFF000000u;  // movies are opaque
     return image;
   }

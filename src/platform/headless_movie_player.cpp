@@ -16,7 +16,7 @@ class HeadlessMoviePlayer : public MoviePlayer {
   explicit HeadlessMoviePlayer(const Clock& clock) : clock_(clock) {}
 
   void Open(const std::string& path) override {
-    const media::MediaInfo info = media::ProbeMedia(path);
+    const media::MediaInfo info = probes_.Probe(path);
     Close();
     info_ = info;
     open_ = true;
@@ -63,6 +63,7 @@ class HeadlessMoviePlayer : public MoviePlayer {
 
  private:
   const Clock& clock_;
+  media::ProbeMemo probes_;
   media::MediaInfo info_;
   bool open_ = false;
   bool playing_ = false;

@@ -24,7 +24,7 @@ class HeadlessMusicPlayer : public MusicPlayer {
     if (midi_) {
       seconds = media::ReadMidiSeconds(path);
     } else {
-      seconds = media::CountAudioSeconds(path);
+      seconds = probes_.AudioSeconds(path);
     }
     Release();
     loaded_ = true;
@@ -81,6 +81,7 @@ class HeadlessMusicPlayer : public MusicPlayer {
 
  private:
   const Clock& clock_;
+  media::ProbeMemo probes_;
   bool midi_;
   bool loaded_ = false;
   bool playing_ = false;

@@ -11,15 +11,12 @@ extern "C" {
 
 namespace qvl::media {
 
-FormatPtr OpenMediaFile(const std::string& path) {
+FormatPtr OpenMediaFile(const FfmpegRef& ff, const std::string& path) {
   RequireReadableFile(path);
-  // A file FFmpeg cannot read is reported to the game as an error; its
-  // console chatter about guessing formats is not wanted.
-  av_log_set_level(AV_LOG_FATAL);
   AVFormatContext* raw = nullptr;
-  if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) throw InvalidFileFormat();
-  FormatPtr format(raw);
-  if (avformat_find_stream_info(format.get(), nullptr) < 0) throw InvalidFileFormat();
+  if (ff->avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) throw InvalidFileFormat();
+  FormatPtr format(raw, FormatCloser{ff});
+  if (ff->avformat_find_stream_info(format.get(), nullptr) < 0) throw InvalidFileFormat();
   bool has_stream = false;
   for (unsigned i = 0; i < format->nb_streams; ++i) {
     const auto type = format->streams[i]->codecpar->codec_type;
@@ -40,11 +37,13 @@ double MediaSeconds(const AVFormatContext& format) {
 }
 
 MediaInfo ProbeMedia(const std::string& path) {
-  const FormatPtr format = OpenMediaFile(path);
+  RequireReadableFile(path);
+  const FfmpegRef ff = LoadFfmpeg();
+  const FormatPtr format = OpenMediaFile(ff, path);
   MediaInfo info;
   info.seconds = MediaSeconds(*format);
-  const int video = av_find_best_stream(format.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-  const int audio = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+  const int video = ff->av_find_best_stream(format.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+  const int audio = ff->av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
   if (video >= 0) {
     info.has_video = true;
     info.width = format->streams[video]->codecpar->width;
@@ -54,7 +53,7 @@ MediaInfo ProbeMedia(const std::string& path) {
   // A stream the player could not decode makes the whole file unplayable,
   // as it would be for the real player.
   for (const int stream : {video, audio}) {
-    if (stream >= 0 && avcodec_find_decoder(format->streams[stream]->codecpar->codec_id) == nullptr) {
+    if (stream >= 0 && ff->avcodec_find_decoder(format->streams[stream]->codecpar->codec_id) == nullptr) {
       throw InvalidFileFormat();
     }
   }
@@ -62,26 +61,57 @@ MediaInfo ProbeMedia(const std::string& path) {
 }
 
 double CountAudioSeconds(const std::string& path) {
-  const FormatPtr format = OpenMediaFile(path);
-  const int audio = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+  RequireReadableFile(path);
+  const FfmpegRef ff = LoadFfmpeg();
+  const FormatPtr format = OpenMediaFile(ff, path);
+  const int audio = ff->av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
   if (audio < 0) throw InvalidFileFormat();
   const AVStream& stream = *format->streams[audio];
   const int rate = stream.codecpar->sample_rate;
   if (rate <= 0) throw InvalidFileFormat();
-  PacketPtr packet(av_packet_alloc());
+  PacketPtr packet(ff->av_packet_alloc(), PacketFreer{ff});
   if (!packet) throw InvalidCall();
   double seconds = 0.0;
   int64_t dropped_samples = 0;
-  while (av_read_frame(format.get(), packet.get()) >= 0) {
+  while (ff->av_read_frame(format.get(), packet.get()) >= 0) {
     if (packet->stream_index == audio) {
       seconds += static_cast<double>(packet->duration) * av_q2d(stream.time_base);
       size_t size = 0;
-      const uint8_t* skip = av_packet_get_side_data(packet.get(), AV_PKT_DATA_SKIP_SAMPLES, &size);
+      const uint8_t* skip = ff->av_packet_get_side_data(packet.get(), AV_PKT_DATA_SKIP_SAMPLES, &size);
       if (skip != nullptr && size >= 8) dropped_samples += AV_RL32(skip) + AV_RL32(skip + 4);
     }
-    av_packet_unref(packet.get());
+    ff->av_packet_unref(packet.get());
   }
   return std::max(0.0, seconds - static_cast<double>(dropped_samples) / rate);
+}
+
+ProbeMemo::Found& ProbeMemo::Entry(const std::string& path) {
+  RequireReadableFile(path);
+  std::error_code ec;
+  const auto stamp = std::filesystem::last_write_time(path, ec);
+  const auto size = std::filesystem::file_size(path, ec);
+  auto found = found_.find(path);
+  if (found != found_.end() && !ec && found->second.stamp == stamp && found->second.size == size) {
+    return found->second;
+  }
+  if (found != found_.end()) found_.erase(found);
+  Found fresh;
+  fresh.stamp = stamp;
+  fresh.size = ec ? 0 : size;
+  fresh.info.seconds = -1.0;  // not probed yet
+  return found_[path] = fresh;
+}
+
+MediaInfo ProbeMemo::Probe(const std::string& path) {
+  Found& entry = Entry(path);
+  if (entry.info.seconds < 0.0) entry.info = ProbeMedia(path);
+  return entry.info;
+}
+
+double ProbeMemo::AudioSeconds(const std::string& path) {
+  Found& entry = Entry(path);
+  if (entry.audio_seconds < 0.0) entry.audio_seconds = CountAudioSeconds(path);
+  return entry.audio_seconds;
 }
 
 }  // namespace qvl::media

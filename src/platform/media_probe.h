@@ -2,6 +2,9 @@
 // length, picture size, whether it has pictures and sound.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <map>
 #include <string>
 
 namespace qvl::media {
@@ -22,5 +25,26 @@ MediaInfo ProbeMedia(const std::string& path);
 // samples at both ends that the container's length includes and a decoder
 // drops. Errors as for ProbeMedia, and 321 without audio.
 double CountAudioSeconds(const std::string& path);
+
+// The probes of one player, kept per file while the file stays as it was:
+// a soundtrack or movie the game opens again is not read again, nor
+// FFmpeg loaded again for it. Failed probes are not kept.
+class ProbeMemo {
+ public:
+  MediaInfo Probe(const std::string& path);
+  double AudioSeconds(const std::string& path);
+
+ private:
+  struct Found {
+    std::filesystem::file_time_type stamp;
+    std::uintmax_t size = 0;
+    MediaInfo info;
+    double audio_seconds = -1.0;  // not counted yet
+  };
+  // The entry of an unchanged file, or a fresh one in its place.
+  Found& Entry(const std::string& path);
+
+  std::map<std::string, Found> found_;
+};
 
 }  // namespace qvl::media

@@ -33,7 +33,7 @@ class SdlMp3Player : public MusicPlayer {
   const char* Kind() const override { return "mp3"; }
 
   void Open(const std::string& path) override {
-    const media::MediaInfo info = media::ProbeMedia(path);
+    const media::MediaInfo info = probes_.Probe(path);
     if (!info.has_audio) throw media::InvalidFileFormat();
     Mix_Chunk* raw = Mix_LoadWAV(path.c_str());
     if (raw == nullptr) throw media::InvalidFileFormat();
@@ -116,6 +116,7 @@ class SdlMp3Player : public MusicPlayer {
   }
 
  private:
+  media::ProbeMemo probes_;
   // On the audio thread: the next frames of the music at its levels,
   // silence once it has ended.
   void Fill(int16_t* out, int frames) {

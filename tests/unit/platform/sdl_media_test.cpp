@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "media_test_support.h"
@@ -288,6 +290,33 @@ TEST(SdlMovieControl, MissingAndDamagedMoviesGiveClearErrors) {
   EXPECT_EQ(ErrorNumber([&] { movie->Open(MediaFile("corrupt.avi")); }), media::kInvalidFileFormat);
   EXPECT_FALSE(movie->IsOpen());
   EXPECT_EQ(ErrorNumber([&] { movie->Play(); }), err::kInvalidCall);
+}
+
+// Whether the movie decoder's library is in this process's memory now.
+bool MovieLibraryLoaded() {
+  std::ifstream maps("/proc/self/maps");
+  std::stringstream text;
+  text << maps.rdbuf();
+  return text.str().find("libavformat") != std::string::npos;
+}
+
+// FFmpeg and the libraries it brings are in memory only while a movie is
+// open or a file is probed: a player showing scenes does without them.
+TEST(SdlMovieControl, TheDecoderIsInMemoryOnlyWhileAMovieIsOpen) {
+  DiskAudio disk("movie-library");
+  auto movie = MakeFfmpegMoviePlayer();
+  ASSERT_FALSE(MovieLibraryLoaded());
+  movie->Open(MediaFile("redblue_mpeg4.avi"));
+  EXPECT_TRUE(MovieLibraryLoaded());
+  movie->Play();
+  Sleep(300);
+  EXPECT_EQ(CentreColour(movie->CurrentFrame(16, 16)), 'r');
+  movie->Close();
+  EXPECT_FALSE(MovieLibraryLoaded());
+
+  auto mp3 = MakeSdlMp3Player();
+  mp3->Open(MediaFile("tone660.mp3"));
+  EXPECT_FALSE(MovieLibraryLoaded());
 }
 
 }  // namespace
