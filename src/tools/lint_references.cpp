@@ -57,8 +57,8 @@ void CheckFlags(const Facts& facts, Report& report) {
   auto check = [&](const Place& place, int flag) {
     if (flag >= 0 && flag <= kFlagCount) return;
     report.Add("Q025", place,
-               "flag " + std::to_string(flag) + ": flags are numbered 1 to 255 (0 means no flag); the player stops "
-               "with error 9 (Subscript out of range)");
+               "flag " + std::to_string(flag) + ": flags are numbered 1 to 255 (0 means no flag); the player shows "
+               "error 9 (Subscript out of range) each time it comes to it, and goes on without it");
   };
   for (const FlagRead& read : facts.reads) check(read.place, read.flag);
   for (const FlagWrite& write : facts.writes) check(write.place, write.flag);
