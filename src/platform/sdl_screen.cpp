@@ -42,6 +42,18 @@ uint64_t PointerKey(const Image& picture, int hot_x, int hot_y) {
   return hash;
 }
 
+// What the desktop did to the window, for the events the game hears of.
+std::optional<InputKind> WindowEventKind(uint8_t window_event) {
+  switch (window_event) {
+    case SDL_WINDOWEVENT_MINIMIZED: return InputKind::kWindowMinimised;
+    case SDL_WINDOWEVENT_RESTORED: return InputKind::kWindowRestored;
+    case SDL_WINDOWEVENT_MAXIMIZED: return InputKind::kWindowMaximised;
+    case SDL_WINDOWEVENT_FOCUS_LOST: return InputKind::kWindowFocusLost;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: return InputKind::kWindowFocusGained;
+    default: return std::nullopt;
+  }
+}
+
 }  // namespace
 
 Viewport FitScreen(int window_width, int window_height, bool integer_scale) {
@@ -267,29 +279,15 @@ struct SdlScreen::Impl {
         event.text = e.text.text;
         return event;
       case SDL_WINDOWEVENT:
-        switch (e.window.event) {
-          case SDL_WINDOWEVENT_MINIMIZED:
-            event.kind = InputKind::kWindowMinimised;
-            return event;
-          case SDL_WINDOWEVENT_RESTORED:
-            event.kind = InputKind::kWindowRestored;
-            return event;
-          case SDL_WINDOWEVENT_MAXIMIZED:
-            event.kind = InputKind::kWindowMaximised;
-            return event;
-          case SDL_WINDOWEVENT_FOCUS_LOST:
-            event.kind = InputKind::kWindowFocusLost;
-            return event;
-          case SDL_WINDOWEVENT_FOCUS_GAINED:
-            event.kind = InputKind::kWindowFocusGained;
-            return event;
-          case SDL_WINDOWEVENT_EXPOSED:
-          case SDL_WINDOWEVENT_SIZE_CHANGED:
-            ShowWhole();
-            return std::nullopt;
-          default:
-            return std::nullopt;
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          ShowWhole();
+          return std::nullopt;
         }
+        if (auto kind = WindowEventKind(e.window.event)) {
+          event.kind = *kind;
+          return event;
+        }
+        return std::nullopt;
       case SDL_DISPLAYEVENT:
       case SDL_RENDER_TARGETS_RESET:
       case SDL_RENDER_DEVICE_RESET:
@@ -434,7 +432,6 @@ void SdlScreen::SetIntegerScale(bool on) {
   impl_->ShowWhole();
 }
 
-Viewport SdlScreen::CurrentViewport() const { return impl_->WindowViewport(); }
 
 SDL_Window* SdlScreen::Window() const { return impl_->window.get(); }
 

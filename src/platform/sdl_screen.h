@@ -69,9 +69,6 @@ class SdlScreen : public ScreenOutput {
 
   void SetIntegerScale(bool on);
 
-  // Where the screen shows in the window now.
-  Viewport CurrentViewport() const;
-
   // Whether the window shows the game through OpenGL (else it copies the
   // pixels itself).
   bool UsesOpenGl() const;

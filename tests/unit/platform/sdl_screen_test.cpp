@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <cstdlib>
 
 #include "platform/sdl_dialogs.h"
@@ -118,6 +120,25 @@ TEST(GameKeyCode, FollowsTheGamesKeyboardNumbering) {
 class SdlScreenTest : public ::testing::Test {
  protected:
   void SetUp() override { setenv("SDL_VIDEODRIVER", "offscreen", 0); }
+
+  // Where on the game's screen a pointer moved to window point (x, y)
+  // arrives; (-1, -1) when no move arrives.
+  static ScreenPoint PointerArrivesAt(SdlScreen& screen, int x, int y) {
+    for (int events = 0; events < 1000 && screen.NextInput(0); ++events) {
+    }
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.windowID = SDL_GetWindowID(screen.Window());
+    move.motion.x = x;
+    move.motion.y = y;
+    SDL_PushEvent(&move);
+    for (int events = 0; events < 1000; ++events) {
+      auto event = screen.NextInput(0);
+      if (!event) break;
+      if (event->kind == InputKind::kMouseMove) return {event->x, event->y};
+    }
+    return {-1, -1};
+  }
 };
 
 TEST_F(SdlScreenTest, OpensPresentsAndFitsTheScreenIntoTheWindow) {
@@ -126,7 +147,7 @@ TEST_F(SdlScreenTest, OpensPresentsAndFitsTheScreenIntoTheWindow) {
   options.window_width = 1000;
   options.window_height = 600;
   SdlScreen screen(options);
-  EXPECT_EQ(screen.CurrentViewport(), (Viewport{100, 0, 800, 600}));
+  EXPECT_EQ(PointerArrivesAt(screen, 100, 0), (ScreenPoint{0, 0})) << "bars left and right";
 
   Image frame(800, 600, 0xFF336699);
   screen.Present(frame, {ScreenArea{0, 0, 800, 600}});
@@ -149,9 +170,12 @@ TEST_F(SdlScreenTest, FullScreenAndIntegerScaleCanBeSwitched) {
   options.window_width = 1700;
   options.window_height = 1250;
   SdlScreen screen(options);
-  EXPECT_EQ(screen.CurrentViewport(), (Viewport{17, 0, 1666, 1250}));
+  // The screen fills the height (1666 × 1250 at 17, 0), or is shown at
+  // twice its size (1600 × 1200 at 50, 25).
+  EXPECT_EQ(PointerArrivesAt(screen, 50, 25), (ScreenPoint{15, 12}));
   screen.SetIntegerScale(true);
-  EXPECT_EQ(screen.CurrentViewport(), (Viewport{50, 25, 1600, 1200}));
+  EXPECT_EQ(PointerArrivesAt(screen, 50, 25), (ScreenPoint{0, 0}));
+  EXPECT_EQ(PointerArrivesAt(screen, 851, 625), (ScreenPoint{400, 300}));
 
   EXPECT_FALSE(screen.IsFullscreen());
   screen.SetFullscreen(true);
