@@ -147,14 +147,6 @@ std::string LCase(std::string_view text) {
   return out;
 }
 
-std::string UCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
 std::string Right(std::string_view text, size_t n) {
   return n >= text.size() ? std::string(text) : std::string(text.substr(text.size() - n));
 }

@@ -41,9 +41,8 @@ std::string Trim(std::string_view text);
 std::string LTrim(std::string_view text);
 std::string RTrim(std::string_view text);
 
-// ASCII letter case of a text (single-byte texts keep their other bytes).
+// A text in ASCII lower case (single-byte texts keep their other bytes).
 std::string LCase(std::string_view text);
-std::string UCase(std::string_view text);
 
 // The last n characters (the whole text when shorter).
 std::string Right(std::string_view text, size_t n);

@@ -68,15 +68,6 @@ int16_t TypeOfDrive(Player& p, const std::string& drive) {
   }
 }
 
-std::string GetDriveString(Player& p) {
-  std::string roots;
-  for (const Mount& mount : p.drives->Mounts()) {
-    if (!roots.empty()) roots += '\0';
-    roots += mount.point;
-  }
-  return roots;
-}
-
 bool ItemExist(Player& p, const std::string& path) {
   try {
     const std::string item = WithoutFinalSeparator(Trim(path));

@@ -37,9 +37,6 @@ int16_t TypeOfDrive(Player& p, const std::string& drive);
 // Whether a file, folder or drive exists.
 bool ItemExist(Player& p, const std::string& path);
 
-// The roots of the mounted drives, separated by zero characters.
-std::string GetDriveString(Player& p);
-
 // The volume label of the disc the path lies on, when it has one.
 std::optional<std::string> VolumeLabelOf(Player& p, const std::string& path);
 

@@ -84,8 +84,6 @@ class EventLoop {
   // Hang.
   void PassTime(std::optional<int64_t> until_ms);
 
-  // How many waits are running inside one another.
-  int Depth() const { return static_cast<int>(waits_.size()); }
   // The kinds of the running waits, outermost first.
   const std::vector<WaitKind>& Waits() const { return waits_; }
 
