@@ -89,24 +89,44 @@ std::string WriteFailureReason(int error_number) {
 
 void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
-void ReplaceFileContents(const fs::path& path, std::string_view bytes, const ByteWriter& write) {
+PendingReplacement::PendingReplacement(fs::path path, std::string_view bytes, const ByteWriter& write)
+    : path_(std::move(path)), temporary_(TemporaryBeside(path_)) {
   IgnoreFileSizeSignal();
-  const fs::path temporary = TemporaryBeside(path);
-  const int error = WriteTemporary(temporary, bytes, write);
-  if (error == 0) {
-    std::error_code renamed;
-    fs::rename(temporary, path, renamed);
-    if (!renamed) {
-      SyncFolder(path.parent_path());
-      return;
-    }
+  if (const int error = WriteTemporary(temporary_, bytes, write); error != 0) {
     std::error_code ignored;
-    fs::remove(temporary, ignored);
-    throw FileWriteError(WriteFailureReason(renamed.value()));
+    fs::remove(temporary_, ignored);
+    pending_ = false;
+    throw FileWriteError(WriteFailureReason(error));
+  }
+}
+
+PendingReplacement::PendingReplacement(PendingReplacement&& other) noexcept
+    : path_(std::move(other.path_)), temporary_(std::move(other.temporary_)), pending_(other.pending_) {
+  other.pending_ = false;
+}
+
+PendingReplacement::~PendingReplacement() {
+  if (!pending_) return;
+  std::error_code ignored;
+  fs::remove(temporary_, ignored);
+}
+
+void PendingReplacement::PutInPlace() {
+  if (!pending_) return;
+  pending_ = false;
+  std::error_code renamed;
+  fs::rename(temporary_, path_, renamed);
+  if (!renamed) {
+    SyncFolder(path_.parent_path());
+    return;
   }
   std::error_code ignored;
-  fs::remove(temporary, ignored);
-  throw FileWriteError(WriteFailureReason(error));
+  fs::remove(temporary_, ignored);
+  throw FileWriteError(WriteFailureReason(renamed.value()));
+}
+
+void ReplaceFileContents(const fs::path& path, std::string_view bytes, const ByteWriter& write) {
+  PendingReplacement(path, bytes, write).PutInPlace();
 }
 
 }  // namespace qvl

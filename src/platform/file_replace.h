@@ -37,6 +37,35 @@ std::string WriteFailureReason(int error_number);
 // write with an error instead of ending the program.
 void IgnoreFileSizeSignal();
 
+// A file's new contents, written to the temporary file beside it and
+// flushed to the disk, waiting to take the file's place. Several files
+// that belong together are all written first and only then put in place,
+// so a failure part-way changes none of them. A replacement that is not
+// put in place removes its temporary file.
+class PendingReplacement {
+ public:
+  // Writes the temporary file; on failure removes it and raises
+  // FileWriteError.
+  PendingReplacement(std::filesystem::path path, std::string_view bytes, const ByteWriter& write = WriteAllBytes);
+  ~PendingReplacement();
+  PendingReplacement(PendingReplacement&& other) noexcept;
+  PendingReplacement& operator=(PendingReplacement&&) = delete;
+  PendingReplacement(const PendingReplacement&) = delete;
+  PendingReplacement& operator=(const PendingReplacement&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+  // The temporary file takes the file's place in one step, and the
+  // folder's entry reaches the disk. On failure whatever was at the path
+  // stays, the temporary file goes and FileWriteError is raised.
+  void PutInPlace();
+
+ private:
+  std::filesystem::path path_;
+  std::filesystem::path temporary_;
+  bool pending_ = true;
+};
+
 // Makes `path` hold exactly `bytes`, flushed to the disk (the file, then
 // its folder) before it returns. On any failure the temporary file is
 // removed, whatever was at `path` is left as it was, and FileWriteError

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "data/record_file.h"
+#include "platform/file_replace.h"
 #include "platform/paths.h"
 #include "tools/game_format.h"
 #include "tools/game_format_files.h"
@@ -26,30 +27,8 @@ std::string ReadWholeFile(const fs::path& path) {
   return bytes.str();
 }
 
-// Writes `bytes` beside `target` under a temporary name; returns that name.
-fs::path WriteTemporary(const fs::path& target, const std::string& bytes) {
-  fs::path temp = target;
-  temp += ".qvl-new";
-  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::error_code ec;
-    fs::remove(temp, ec);
-    throw GameFormatError(target.string() + ": cannot be written");
-  }
-  return temp;
-}
-
-// Replaces `target` by a file holding `bytes`, never leaving it half written.
-void ReplaceFile(const fs::path& target, const std::string& bytes) {
-  fs::path temp = WriteTemporary(target, bytes);
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    throw GameFormatError(target.string() + ": cannot be written");
-  }
+[[noreturn]] void CannotWrite(const fs::path& target, const FileWriteError& error) {
+  throw GameFormatError(target.string() + ": cannot be written (" + error.reason() + ")");
 }
 
 std::string GamePath(const fs::path& dir, const std::string& rest) { return dir.string() + "/" + rest; }
@@ -80,19 +59,21 @@ void WriteGameFolder(const GameData& game, const fs::path& out_dir) {
   fs::path resource = resolver.ForWriting(GamePath(out_dir, "resource"));
   fs::create_directories(resource, ec);
   if (!fs::is_directory(resource, ec)) throw GameFormatError(resource.string() + ": cannot create the folder");
-  std::vector<std::pair<fs::path, fs::path>> written;  // temporary → target
+  // Every data file is written before any replaces the old one, so a
+  // write that fails part-way changes none of them.
+  std::vector<PendingReplacement> written;
+  fs::path target;
   try {
     for (const format::DataFile& file : format::DataFiles()) {
-      fs::path target = resolver.ForWriting(GamePath(out_dir, std::string("resource/") + file.file_name));
-      written.emplace_back(WriteTemporary(target, game.*file.bytes), target);
+      target = resolver.ForWriting(GamePath(out_dir, std::string("resource/") + file.file_name));
+      written.emplace_back(target, game.*file.bytes);
     }
-  } catch (const GameFormatError&) {
-    for (const auto& [temp, target] : written) fs::remove(temp, ec);
-    throw;
-  }
-  for (const auto& [temp, target] : written) {
-    fs::rename(temp, target, ec);
-    if (ec) throw GameFormatError(target.string() + ": cannot be written");
+    for (PendingReplacement& file : written) {
+      target = file.path();
+      file.PutInPlace();
+    }
+  } catch (const FileWriteError& error) {
+    CannotWrite(target, error);
   }
 }
 
@@ -142,7 +123,11 @@ int DumpGameFolder(const fs::path& game_dir, const fs::path& output_file, std::o
     if (output_file.empty()) {
       out << text;
     } else {
-      ReplaceFile(output_file, text);
+      try {
+        ReplaceFileContents(output_file, text);
+      } catch (const FileWriteError& error) {
+        CannotWrite(output_file, error);
+      }
     }
     return 0;
   } catch (const GameFormatError& e) {

@@ -19,6 +19,7 @@
 #include "data/scene_rec.h"
 #include "tools/game_format_objects.h"
 #include "tools/lint_game.h"
+#include "tool_test_folder.h"
 
 namespace qvl::tools {
 namespace {
@@ -120,30 +121,7 @@ TEST(GameFormatRoundTrip, LintReadsRandomDataFilesWithoutFailing) {
   }
 }
 
-class GameFolderTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("qvl_format_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  static void Write(const fs::path& p, const std::string& bytes) {
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << bytes;
-  }
-  static std::string Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static int Run(const std::string& args) { return std::system((std::string(QVL_TOOL_PATH) + " " + args).c_str()); }
-
-  fs::path dir_;
-};
+using GameFolderTest = ToolFolderTest;
 
 TEST_F(GameFolderTest, ToolDumpsAndRebuildsAFolderWhoseNamesDifferInCase) {
   GameData game = RandomGame(4242).Make();
@@ -355,6 +333,19 @@ TEST_F(GameFolderTest, AFailedBuildLeavesTheGameUntouched) {
     EXPECT_EQ(entry.path().extension(), ".dat") << entry.path();
   }
   EXPECT_NE(Run("build " + (dir_ / "bad" / "game.toml").string() + " " + out.string() + " 2>/dev/null"), 0);
+
+  // A good game whose third data file cannot be written (a folder stands
+  // where its new bytes would go) changes none of the files.
+  Write(dir_ / "other.toml", "[general]\ngame_title = \"Other\"\n[[item]]\nrecord = 1\nicon_picture = \"b.gif\"\n");
+  fs::create_directory(out / "resource" / ".Quorvel3.dat.part");
+  errors.str("");
+  EXPECT_EQ(BuildGame(dir_ / "other.toml", out, errors, true), 1);
+  EXPECT_NE(errors.str().find("Quorvel3.dat: cannot be written"), std::string::npos) << errors.str();
+  EXPECT_EQ(Read(out / "resource" / "Quorvel4.dat"), general);
+  EXPECT_EQ(Read(out / "resource" / "Quorvel3.dat"), items);
+  for (const auto& entry : fs::directory_iterator(out / "resource")) {
+    EXPECT_EQ(entry.path().extension(), ".dat") << entry.path();
+  }
 }
 
 TEST_F(GameFolderTest, BuildCopiesPicturesAndSoundsWhateverTheirFolderCase) {

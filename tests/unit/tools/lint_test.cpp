@@ -8,6 +8,7 @@
 
 #include "tools/game_format.h"
 #include "tools/lint_game.h"
+#include "tool_test_folder.h"
 
 namespace qvl::tools {
 namespace {
@@ -47,28 +48,14 @@ icon_picture = "lamp.gif"
 caption = "Lamp"
 )";
 
-class LintTest : public ::testing::Test {
+class LintTest : public ToolFolderTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("qvl_lint_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
+    ToolFolderTest::SetUp();
     Write(dir_ / "src" / "resource" / "gfx" / "room.bmp", Read(fs::path(QVL_TEST_SOURCE_DIR) / "lint" / "resource" /
                                                                  "gfx" / "room.bmp"));
     Write(dir_ / "src" / "resource" / "gfx" / "lamp.gif", Read(fs::path(QVL_TEST_SOURCE_DIR) / "lint" /
                                                                  "resource" / "gfx" / "key.gif"));
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  static void Write(const fs::path& p, const std::string& bytes) {
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << bytes;
-  }
-  static std::string Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
   std::string Lint(const std::string& text, bool json = false) {
     Write(dir_ / "src" / "game.toml", text);
@@ -77,8 +64,6 @@ class LintTest : public ::testing::Test {
     json ? lint::WriteJson(report, out) : lint::WriteText(report, out);
     return out.str();
   }
-
-  fs::path dir_;
 };
 
 TEST_F(LintTest, ACleanGameSaysSo) { EXPECT_EQ(Lint(kGame), "no problems found\n"); }
