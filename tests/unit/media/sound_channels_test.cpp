@@ -36,17 +36,6 @@ TEST(SoundChannels, ChannelsFromFourteenGoThroughTheCategorisedPlayer) {
   EXPECT_EQ(lines[11], "LOG PlayWAVQVL: 'click.wav' - Ch 20 (\?\?\?)");
 }
 
-TEST(SoundChannels, LabelsOfTheFixedChannels) {
-  EXPECT_EQ(ChannelLabel(14), " (Persistent)");
-  EXPECT_EQ(ChannelLabel(15), " (Dialogue)");
-  EXPECT_EQ(ChannelLabel(16), " (Enter/Exit)");
-  EXPECT_EQ(ChannelLabel(17), " (Looping)");
-  EXPECT_EQ(ChannelLabel(18), " (Buttons)");
-  EXPECT_EQ(ChannelLabel(19), " (Soundtrack)");
-  EXPECT_EQ(ChannelLabel(20), " (\?\?\?)");
-  EXPECT_EQ(ChannelLabel(3), " (\?\?\?)");
-}
-
 TEST(SoundChannels, NoSoundLinesWithoutBuildDebugging) {
   MediaGame g;
   g.LogOn(false);

@@ -408,17 +408,5 @@ TEST(Windows, OnlyVisibleChangesAskForANewScreen) {
   EXPECT_TRUE(s.windows.changed());
 }
 
-TEST(Runtime, PointerIsSetOnlyWhenItDiffers) {
-  Screen s;
-  auto picture = std::make_shared<Picture>();
-  PointerPicture wait{picture, 4, 4};
-  s.rt->SetPointer(wait);
-  EXPECT_EQ(s.rt->pointer().picture, picture);
-  EXPECT_EQ(s.rt->GetScreenMetrics().width, 1024);
-  EXPECT_EQ(s.rt->GetScreenMetrics().WidthTwips(), 15360);
-  s.rt->clipboard().SetText("log");
-  EXPECT_EQ(s.rt->clipboard().GetText(), "log");
-}
-
 }  // namespace
 }  // namespace qvl::ui
