@@ -22,10 +22,10 @@ namespace {
 constexpr const char* kShippedProgramName = "QuorvelGame";
 
 // A map location's or a sound channel's number as the script gives it:
-// a whole number 1 … 20, nothing otherwise.
-std::optional<int> OneToTwenty(const std::string& arg) {
+// a whole number 1 … `last`, nothing otherwise.
+std::optional<int> NumberUpTo(const std::string& arg, int last) {
   const double n = Val(arg);
-  if (n < 1 || n > 20 || n != static_cast<int>(n)) return std::nullopt;
+  if (n < 1 || n > last || n != static_cast<int>(n)) return std::nullopt;
   return static_cast<int>(n);
 }
 
@@ -60,7 +60,7 @@ class GameHost : public ScriptHost {
     if (name == "lit" && args.size() == 1) return Lit(args[0]);
     if (name == "items" && args.empty()) return HeldItems();
     if (name == "location" && args.size() == 1) {
-      const std::optional<int> n = OneToTwenty(args[0]);
+      const std::optional<int> n = NumberUpTo(args[0], MapState::kLocationCount);
       if (!n) return std::nullopt;
       return Num(p.map.Location[static_cast<size_t>(*n)].OnMap);
     }
@@ -68,7 +68,7 @@ class GameHost : public ScriptHost {
       return p.music.CurrentSoundtrack.empty() ? std::string("-") : p.music.CurrentSoundtrack;
     }
     if (name == "channel" && args.size() == 1) {
-      const std::optional<int> channel = OneToTwenty(args[0]);
+      const std::optional<int> channel = NumberUpTo(args[0], Mixer::kLastChannel);
       if (!channel) return std::nullopt;
       if (!p.media.mixer->IsPlaying(*channel)) return std::string("-");
       return p.sound.ChannelFile[static_cast<size_t>(*channel)];

@@ -10,6 +10,9 @@
 
 namespace qvl::data {
 
+// The game's pointer pictures, slots 1 … 15.
+constexpr int kPointerCount = 15;
+
 struct GenRec {
   static constexpr size_t kSize = 908;
 
@@ -74,7 +77,7 @@ struct GenRec {
   Text15 Skin10;
   Text15 Skin11;
   Text15 unused483;
-  OneBased<Text15, 15> Pointer;
+  OneBased<Text15, kPointerCount> Pointer;
   Text15 unused723;
   Text15 unused738;
   Text15 unused753;

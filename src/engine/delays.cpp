@@ -15,7 +15,7 @@ namespace {
 // The countdown of a slot; a slot without one (the countdowns were never
 // made) is the error of an object that does not exist.
 ui::TimerSlot& Countdown(Player& p, int16_t slot) {
-  if (slot < 1 || slot > 20) throw RuntimeError(err::kSubscript);
+  if (slot < 1 || slot > data::SceneRec::kSlotCount) throw RuntimeError(err::kSubscript);
   auto& countdown = p.delays.Countdown[static_cast<size_t>(slot)];
   if (!countdown) throw RuntimeError(91, "Object variable or With block variable not set");
   return *countdown;

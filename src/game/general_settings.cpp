@@ -8,6 +8,7 @@
 #include "game/data_file_check.h"
 #include "game/error_report.h"
 #include "game/player.h"
+#include "game_window/mouse_point.h"
 #include "media/media_kind.h"
 #include "media/movies.h"
 #include "platform/cp1252.h"
@@ -131,13 +132,13 @@ void ApplySkin(Player& p, const data::GenRec& gen) {
 }
 
 void ApplyPointerFiles(Player& p, const data::GenRec& gen) {
-  for (int i = 1; i <= 15; ++i) p.windows.mouse_point.Pointer(i).SetTag(gen.Pointer(i).Trimmed());
+  for (int i = 1; i <= pointer::kCount; ++i) p.windows.mouse_point.Pointer(i).SetTag(gen.Pointer(i).Trimmed());
 }
 
 // Each pointer slot: the game's own file, or the built-in picture.
 void PutPointersInPlace(Player& p) {
   MousePointWindow& store = p.windows.mouse_point;
-  for (int i = 1; i <= 15; ++i) {
+  for (int i = 1; i <= pointer::kCount; ++i) {
     if (store.Pointer(i).tag().empty()) {
       store.Pointer(i).SetPointer(store.Defaults(i).pointer());
     } else {

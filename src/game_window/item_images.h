@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/control_array.h"
+#include "game_window/inventory_state.h"
 #include "game_window/mouse_point.h"
 #include "ui/builtin_pictures.h"
 #include "ui/simple_controls.h"
@@ -15,9 +16,9 @@ class ItemImagesWindow {
   ItemImagesWindow(ui::Windows& windows, const ui::BuiltinPictures& builtins);
 
   ui::Window& window;
-  ControlArray<ui::ImageControl, 16> ItemIcon;
-  ControlArray<PointerImage, 16> ItemPoint;
-  ControlArray<PointerImage, 16> ItemHL;
+  ControlArray<ui::ImageControl, InventoryState::kSlots> ItemIcon;
+  ControlArray<PointerImage, InventoryState::kSlots> ItemPoint;
+  ControlArray<PointerImage, InventoryState::kSlots> ItemHL;
   ui::ImageControl& NoPic;
 };
 

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "data/scene_rec.h"
 #include "game/control_array.h"
+#include "game_window/inventory_state.h"
 #include "game_window/mouse_point.h"
 #include "media/movie_control.h"
 #include "ui/animated_picture.h"
@@ -38,8 +40,8 @@ class MainWindow {
   ui::Window& window;
   ui::PictureBox& Picture1;  // the background panel; everything lies in it
   ui::PictureBox& ScnImg;
-  ControlArray<ui::AnimatedPicture, 20> Animation;
-  ControlArray<ui::ImageControl, 20> NoGIF;
+  ControlArray<ui::AnimatedPicture, data::SceneRec::kSlotCount> Animation;
+  ControlArray<ui::ImageControl, data::SceneRec::kSlotCount> NoGIF;
   ControlArray<ui::ImageControl, 4> Directionl;  // 1 up, 2 right, 3 down, 4 left
   ui::PictureBox& ConvBox;
   ControlArray<ui::Label, 5> ConvText;
@@ -49,7 +51,7 @@ class MainWindow {
   ui::PictureBox& MsgStatus;
   ui::Label& Msg;
   ui::PictureBox& InvBar;
-  ControlArray<ui::ImageControl, 16> invitem;
+  ControlArray<ui::ImageControl, InventoryState::kSlots> invitem;
   ui::Shape& ItemHiLite;
   PointerImage& FlashFixIcon;  // the pointer of the item in hand
   ui::ImageControl& ExamineItem;

@@ -26,7 +26,7 @@ MousePointWindow::MousePointWindow(ui::Windows& windows, const ui::BuiltinPictur
       Cancel_Resource(window.Add<ui::AnimatedPicture>("Cancel_Resource")) {
   window.SetCaption("Mousepointers - HIDDEN");
   window.Move(0, 0, 600, 300);
-  for (int i = 1; i <= 15; ++i) {
+  for (int i = 1; i <= pointer::kCount; ++i) {
     const int left = 10 + (i - 1) * 38;
     Pointer(i).SetPointer(builtins.Pointer(i));
     Pointer(i).Move(left, 10);

@@ -3,6 +3,7 @@
 // It is never shown.
 #pragma once
 
+#include "data/gen_rec.h"
 #include "game/control_array.h"
 #include "platform/picture_files.h"
 #include "ui/animated_picture.h"
@@ -29,6 +30,7 @@ constexpr int kReactor = 12;
 constexpr int kNormal = 13;
 constexpr int kWait = 14;
 constexpr int kButtons = 15;
+constexpr int kCount = data::kPointerCount;
 }  // namespace pointer
 
 // An image that holds a mouse-pointer picture with its hot spot.
@@ -50,9 +52,9 @@ class MousePointWindow {
   MousePointWindow(ui::Windows& windows, const ui::BuiltinPictures& builtins);
 
   ui::Window& window;
-  ControlArray<PointerImage, 15> Pointer;   // tag: the game's file for the slot
-  ControlArray<PointerImage, 15> Defaults;  // the built-in pictures
-  ControlArray<ui::Label, 15> PointerName;  // "UP" … "BUTTONS"
+  ControlArray<PointerImage, pointer::kCount> Pointer;   // tag: the game's file for the slot
+  ControlArray<PointerImage, pointer::kCount> Defaults;  // the built-in pictures
+  ControlArray<ui::Label, pointer::kCount> PointerName;  // "UP" … "BUTTONS"
   ui::PictureBox& Save_BG;
   ui::PictureBox& Load_BG;
   ui::PictureBox& Quit_BG;

@@ -4,6 +4,7 @@
 #include "game/player.h"
 #include "game_window/game_window.h"
 #include "game_window/inventory.h"
+#include "game_window/mouse_point.h"
 #include "game_window/pointers.h"
 
 namespace qvl {
@@ -16,7 +17,7 @@ void ShowItemHighlight(Player& p) { ShowItemHighlightPointer(p); }
 
 // Pointer picture `n` of MousePoint; 0 (or a number it does not have)
 // stands for the normal pointer.
-void ShowNumberedPointer(Player& p, int n) { ShowPointer(p, n >= 1 && n <= 15 ? n : pointer::kNormal); }
+void ShowNumberedPointer(Player& p, int n) { ShowPointer(p, n >= 1 && n <= pointer::kCount ? n : pointer::kNormal); }
 
 void LinkPointer(Player& p, int i) {
   const data::ObjectSlot& o = Obj(p, i);

@@ -1,13 +1,15 @@
 #include "game_window/pointers.h"
 
+#include "engine/game_state.h"
 #include "game/player.h"
+#include "game_window/mouse_point.h"
 
 namespace qvl {
 
 void ShowPointer(Player& p, int slot) { p.runtime().SetPointer(p.windows.mouse_point.Pointer(slot).pointer()); }
 
 void ShowItemOrNormalPointer(Player& p) {
-  if (p.game.Hand != 99 && p.windows.main.FlashFixIcon.pointer().picture) {
+  if (p.game.Hand != kNothingInHand && p.windows.main.FlashFixIcon.pointer().picture) {
     p.runtime().SetPointer(p.windows.main.FlashFixIcon.pointer());
   } else {
     ShowPointer(p, pointer::kNormal);
@@ -32,7 +34,7 @@ bool WaitPointerShows(Player& p) {
 int PointerSlotShowing(Player& p) {
   const PictureRef& showing = p.runtime().pointer().picture;
   if (!showing) return 0;
-  for (int i = 1; i <= 15; ++i) {
+  for (int i = 1; i <= pointer::kCount; ++i) {
     if (p.windows.mouse_point.Pointer(i).pointer().picture == showing) return i;
   }
   return 0;

@@ -23,7 +23,7 @@ std::string SoundPath(Player& p, const std::string& file) {
 // failing call ends the request: the ones after it are not made.
 void StartOnChannel(Player& p, const std::string& file, bool loop, int16_t channel, int32_t pan, int32_t volume) {
   p.media.mixer->PlayFile(SoundPath(p, file), loop, channel);
-  if (channel >= 1 && channel <= 20) p.sound.ChannelFile[static_cast<size_t>(channel)] = file;
+  if (channel >= Mixer::kFirstChannel && channel <= Mixer::kLastChannel) p.sound.ChannelFile[static_cast<size_t>(channel)] = file;
   p.media.mixer->SetChannelPan(channel, pan);
   p.media.mixer->SetChannelVolume(channel, volume);
 }

@@ -5,12 +5,14 @@
 #include <array>
 #include <string>
 
+#include "platform/mixer.h"
+
 namespace qvl {
 
 struct SoundState {
   // The file last started on channel 1 … 20 (index 0 unused); the mixer
   // tells whether it still sounds.
-  std::array<std::string, 21> ChannelFile;
+  std::array<std::string, Mixer::kLastChannel + 1> ChannelFile;
 };
 
 }  // namespace qvl

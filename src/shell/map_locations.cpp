@@ -7,8 +7,10 @@ namespace qvl {
 
 void AddLocationToMap(Player& p, int16_t n) {
   if (n == 0) return;
-  if (n < 1 || n > 20) {
-    throw RuntimeError(err::kSubscript).WithCause("map location " + std::to_string(n) + " (the map has 1 to 20)");
+  if (n < 1 || n > MapState::kLocationCount) {
+    throw RuntimeError(err::kSubscript)
+        .WithCause("map location " + std::to_string(n) + " (the map has 1 to " + std::to_string(MapState::kLocationCount) +
+                   ")");
   }
   p.map.Location[static_cast<size_t>(n)].OnMap = 1;
   p.windows.map.Loctn(n).Show();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/control_array.h"
+#include "shell/map_state.h"
 #include "ui/animated_picture.h"
 #include "ui/builtin_pictures.h"
 #include "ui/simple_controls.h"
@@ -16,8 +17,8 @@ class MapWindowWindow {
 
   ui::Window& window;
   ui::ImageControl& Image1;  // the map picture
-  ControlArray<ui::Shape, 20> Hiliter;
-  ControlArray<ui::AnimatedPicture, 20> Loctn;
+  ControlArray<ui::Shape, MapState::kLocationCount> Hiliter;
+  ControlArray<ui::AnimatedPicture, MapState::kLocationCount> Loctn;
   ui::AnimatedPicture& NewLoca;
   ui::Button& Command1;  // "X"
   ui::Button& Command2;  // holds the focus

@@ -29,7 +29,7 @@ void AddGeneralFiles(const Game& game, Collector& files) {
   files.Add(at("hover_sound"), g.HoverSound, FileUse::kSound);
   files.Add(at("menu_music"), g.MenuMusic, FileUse::kMusic);
   if (g.ExitPictureOn == 1) files.Add(at("exit_picture"), g.ExitPicture, FileUse::kPicture);
-  for (int i = 1; i <= 15; ++i) {
+  for (int i = 1; i <= data::kPointerCount; ++i) {
     files.Add(at(("pointer" + std::to_string(i)).c_str()), g.Pointer(i), FileUse::kPointer);
   }
   files.Add(at("opening_logo"), g.OpeningLogo, FileUse::kLogo);

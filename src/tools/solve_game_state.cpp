@@ -117,7 +117,7 @@ std::vector<int> ShownArrows(Player& p) {
 
 std::vector<SolveMove> MapMoves(Player& p, const std::vector<std::string>& open_lines) {
   std::vector<SolveMove> moves;
-  for (int k = 1; k <= 20; ++k) {
+  for (int k = 1; k <= MapState::kLocationCount; ++k) {
     const MapLocation& location = p.map.Location[static_cast<size_t>(k)];
     if (location.OnMap != 1) continue;
     // With the map open the marker must show; with it closed, the marker
@@ -208,7 +208,7 @@ GameContents ReadGameContents(Player& p) {
     } catch (const RuntimeError&) {
       continue;
     }
-    std::array<int16_t, 21> kinds{};
+    PerSlot<int16_t> kinds{};
     bool any_object = false;
     for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       const data::ObjectSlot& o = rec.slot(i);
@@ -283,7 +283,7 @@ std::string IdentityText(Player& p, bool clock) {
   w.Section("items");
   for (int k = 1; k <= p.inventory.InvCount; ++k) w.Put(p.inventory.Slot[static_cast<size_t>(k)].Item);
   w.Section("map");
-  for (int k = 1; k <= 20; ++k) w.Put(p.map.Location[static_cast<size_t>(k)].OnMap);
+  for (int k = 1; k <= MapState::kLocationCount; ++k) w.Put(p.map.Location[static_cast<size_t>(k)].OnMap);
   w.Section("windows");
   w.Put(p.windows.map.window.visible());
   w.Put(p.windows.closeup.window.visible());
@@ -442,7 +442,7 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
   for (int k = 1; k <= p.inventory.InvCount; ++k) {
     reached.insert("item " + Num(p.inventory.Slot[static_cast<size_t>(k)].Item));
   }
-  for (int k = 1; k <= 20; ++k) {
+  for (int k = 1; k <= MapState::kLocationCount; ++k) {
     if (p.map.Location[static_cast<size_t>(k)].OnMap == 1) reached.insert("map location " + Num(k));
   }
   if (p.game.CurrentScene > 0) reached.insert("scene " + Num(p.game.CurrentScene));

@@ -3,13 +3,14 @@
 // what of the game's content has been reached.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "engine/scene_state.h"
 
 namespace qvl {
 struct Player;
@@ -37,7 +38,7 @@ struct GameContents {
   std::vector<std::pair<std::string, std::string>> entries;
   // The kind each object slot of each scene has in the data file (the
   // engine overwrites the kinds of hidden objects while it plays).
-  std::map<int, std::array<int16_t, 21>> kinds;
+  std::map<int, PerSlot<int16_t>> kinds;
   // The scene each scene copy is of, by the parts of the copy the engine
   // never changes (0 when two scenes look alike).
   std::map<std::string, int> scene_by_signature;

@@ -43,7 +43,7 @@ PictureRef DecodeBuiltin(const char* file) {
 
 BuiltinPictures::BuiltinPictures() {
   for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i] = DecodeBuiltin(kPictureFiles[i]);
-  for (int slot = 1; slot <= 15; ++slot) {
+  for (int slot = 1; slot <= data::kPointerCount; ++slot) {
     const BuiltinPointer& p = kPointers[slot - 1];
     pointers_[slot] = PointerPicture{DecodeBuiltin(p.file), p.hot_x, p.hot_y};
   }
@@ -53,7 +53,7 @@ BuiltinPictures::BuiltinPictures() {
 PictureRef BuiltinPictures::Get(BuiltinPicture which) const { return pictures_[static_cast<size_t>(which)]; }
 
 const PointerPicture& BuiltinPictures::Pointer(int slot) const {
-  if (slot < 1 || slot > 15) return pointers_[0];
+  if (slot < 1 || slot > data::kPointerCount) return pointers_[0];
   return pointers_[static_cast<size_t>(slot)];
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "data/gen_rec.h"
 #include "platform/image.h"
 #include "platform/picture_files.h"
 
@@ -32,7 +33,7 @@ class BuiltinPictures {
 
  private:
   std::array<PictureRef, 6> pictures_;
-  std::array<PointerPicture, 16> pointers_;  // index 0 unused
+  std::array<PointerPicture, data::kPointerCount + 1> pointers_;  // index 0 unused
 };
 
 }  // namespace qvl::ui
