@@ -1,5 +1,6 @@
 #include "engine/hidden_objects.h"
 
+#include "data/object_kinds.h"
 #include "engine/conversations.h"
 #include "engine/delays.h"
 #include "engine/flags.h"
@@ -21,12 +22,7 @@ namespace qvl {
 namespace {
 
 using data::ObjectSlot;
-namespace responder = data::responder;
-namespace delay = data::delay;
-namespace multi_trigger = data::multi_trigger;
-namespace conversation = data::conversation;
-namespace flag_conjunction = data::flag_conjunction;
-namespace flag_op = data::flag_op;
+using namespace data::object_kinds;
 
 ObjectSlot& Obj(Player& p, int i) { return p.scene.Rec.slot(i); }
 

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "data/object_kinds.h"
 #include "engine/conversations.h"
 #include "engine/delays.h"
 #include "engine/flags.h"
@@ -19,18 +20,7 @@ namespace qvl {
 namespace {
 
 using data::ObjectSlot;
-namespace ambient = data::ambient;
-namespace link = data::link;
-namespace goodie = data::goodie;
-namespace switch_ = data::switch_;
-namespace reactor = data::reactor;
-namespace responder = data::responder;
-namespace delay = data::delay;
-namespace multi_trigger = data::multi_trigger;
-namespace conversation = data::conversation;
-namespace flag_conjunction = data::flag_conjunction;
-namespace show_mode = data::show_mode;
-namespace animation_mode = data::animation_mode;
+using namespace data::object_kinds;
 
 ObjectSlot& Obj(Player& p, int i) { return p.scene.Rec.slot(i); }
 
@@ -379,7 +369,7 @@ void UpdateObjData(Player& p) {
       m.NoGIF(i).Hide();
       m.Animation(i).Stop();
     }
-    std::array<std::string, 21> pictures;
+    PerSlot<std::string> pictures;
     for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       pictures[static_cast<size_t>(i)] = PictureName(Obj(p, i));
       if (!PrepareObject(p, i)) return;

@@ -1,5 +1,6 @@
 #include "game_window/object_clicks.h"
 
+#include "data/object_kinds.h"
 #include "engine/flags.h"
 #include "engine/object_data.h"
 #include "engine/scene_loading.h"
@@ -8,6 +9,7 @@
 #include "game/player.h"
 #include "game_window/game_window.h"
 #include "game_window/inventory.h"
+#include "game_window/mouse_point.h"
 #include "game_window/object_pointers.h"
 #include "game_window/pointers.h"
 #include "media/media_kind.h"
@@ -21,10 +23,7 @@ namespace qvl {
 namespace {
 
 using data::ObjectSlot;
-namespace link = data::link;
-namespace goodie = data::goodie;
-namespace switch_ = data::switch_;
-namespace reactor = data::reactor;
+using namespace data::object_kinds;
 
 int16_t HeldItem(const Player& p) {
   return ItemInHand(p) ? p.inventory.Slot[static_cast<size_t>(p.game.Hand)].Item : int16_t{0};
@@ -177,7 +176,7 @@ void LinkClick(Player& p, int i, bool animated) {
   const bool used = use == Requirement::kItemUsed;
   if (used) {
     const int16_t own = o[link::kPointer];
-    ShowPointer(p, o[link::kOneShot] == 1 || own < 1 || own > 15 ? pointer::kNormal : own);
+    ShowPointer(p, o[link::kOneShot] == 1 || own < 1 || own > pointer::kCount ? pointer::kNormal : own);
   }
   LogLine(p, used ? "Inventory Item #" + Num(HeldItem(p)) + " used on HotSpot (Object #" + Num(i) + ")"
                   : "HotSpot (Object #" + Num(i) + ") clicked.");

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "data/object_kinds.h"
 #include "data/scene_rec.h"
 
 namespace qvl::tools::format {
@@ -10,16 +11,7 @@ namespace qvl::tools::format {
 using data::FieldType;
 using data::ParamField;
 using data::TextField;
-namespace ambient = data::ambient;
-namespace link = data::link;
-namespace goodie = data::goodie;
-namespace switch_ = data::switch_;
-namespace reactor = data::reactor;
-namespace responder = data::responder;
-namespace delay = data::delay;
-namespace multi_trigger = data::multi_trigger;
-namespace conversation = data::conversation;
-namespace flag_conjunction = data::flag_conjunction;
+using namespace data::object_kinds;
 
 namespace {
 
@@ -55,16 +47,27 @@ void AddItemRequirement(std::vector<FieldForm>& forms, data::ItemRequirementFiel
   forms.push_back(Param("item_required_sound_pan", r.sound_pan));
 }
 
+// When the object shows: its show mode and show condition.
+void AddShowRule(std::vector<FieldForm>& forms, ParamField mode, data::ConditionFields condition) {
+  forms.push_back(Param("show_mode", mode, ValueNames::kShowMode));
+  AddCondition(forms, "show", condition);
+}
+
+// Whether the object sets a flag, and how.
+void AddSetsFlag(std::vector<FieldForm>& forms, const std::string& prefix, ParamField sets_flag,
+                 data::ActionFields action) {
+  forms.push_back(Param(prefix + "sets_flag", sets_flag));
+  AddAction(forms, prefix, action);
+}
+
 std::vector<FieldForm> AmbientForms() {
   std::vector<FieldForm> s = {Text("picture", ambient::kPicture),
                               Text("sound", ambient::kSound),
                               Param("animation_mode", ambient::kAnimationMode),
                               Param("sound_volume", ambient::kSoundVolume),
-                              Param("sound_pan", ambient::kSoundPan),
-                              Param("show_mode", ambient::kShowMode, ValueNames::kShowMode)};
-  AddCondition(s, "show", ambient::kShowCondition);
-  s.push_back(Param("sets_flag", ambient::kSetsFlag));
-  AddAction(s, "", ambient::kFlagAction);
+                              Param("sound_pan", ambient::kSoundPan)};
+  AddShowRule(s, ambient::kShowMode, ambient::kShowCondition);
+  AddSetsFlag(s, "", ambient::kSetsFlag, ambient::kFlagAction);
   s.push_back(Param("adds_location", ambient::kAddsLocation));
   s.push_back(Param("location", ambient::kLocation));
   s.push_back(Param("sound_channel", ambient::kSoundChannel));
@@ -88,10 +91,8 @@ std::vector<FieldForm> LinkForms() {
   AddItemRequirement(s, link::kItemRequirement);
   s.push_back(Param("after_click", link::kAfterClick, ValueNames::kAfterClick));
   s.push_back(Param("destination_scene", link::kDestinationScene));
-  s.push_back(Param("show_mode", link::kShowMode, ValueNames::kShowMode));
-  AddCondition(s, "show", link::kShowCondition);
-  s.push_back(Param("sets_flag", link::kSetsFlag));
-  AddAction(s, "", link::kFlagAction);
+  AddShowRule(s, link::kShowMode, link::kShowCondition);
+  AddSetsFlag(s, "", link::kSetsFlag, link::kFlagAction);
   s.push_back(Param("one_shot", link::kOneShot));
   s.push_back(Param("sound_channel", link::kSoundChannel));
   s.push_back(Param("click_sound_channel", link::kClickSoundChannel));
@@ -112,10 +113,8 @@ std::vector<FieldForm> GoodieForms() {
                               Param("pickup_sound_pan", goodie::kPickupSoundPan),
                               Param("gives_item", goodie::kGivesItem)};
   AddItemRequirement(s, goodie::kItemRequirement);
-  s.push_back(Param("show_mode", goodie::kShowMode, ValueNames::kShowMode));
-  AddCondition(s, "show", goodie::kShowCondition);
-  s.push_back(Param("sets_flag", goodie::kSetsFlag));
-  AddAction(s, "", goodie::kFlagAction);
+  AddShowRule(s, goodie::kShowMode, goodie::kShowCondition);
+  AddSetsFlag(s, "", goodie::kSetsFlag, goodie::kFlagAction);
   s.push_back(Param("sound_channel", goodie::kSoundChannel));
   s.push_back(Param("pickup_sound_channel", goodie::kPickupSoundChannel));
   s.push_back(Param("item_required_sound_channel", goodie::kItemRequiredSoundChannel));
@@ -134,8 +133,7 @@ std::vector<FieldForm> SwitchForms() {
                               Param("on_sound_volume", switch_::kOnSoundVolume),
                               Param("on_sound_pan", switch_::kOnSoundPan)};
   AddItemRequirement(s, switch_::kItemRequirement);
-  s.push_back(Param("show_mode", switch_::kShowMode, ValueNames::kShowMode));
-  AddCondition(s, "show", switch_::kShowCondition);
+  AddShowRule(s, switch_::kShowMode, switch_::kShowCondition);
   s.push_back(Param("sound_channel", switch_::kSoundChannel));
   s.push_back(Param("item_required_sound_channel", switch_::kItemRequiredSoundChannel));
   return s;
@@ -148,11 +146,9 @@ std::vector<FieldForm> ReactorForms() {
                               Param("action", reactor::kAction),
                               Param("movie_level", reactor::kMovieLevel),
                               Param("sound_volume", reactor::kSoundVolume),
-                              Param("sound_pan", reactor::kSoundPan),
-                              Param("show_mode", reactor::kShowMode, ValueNames::kShowMode)};
-  AddCondition(s, "show", reactor::kShowCondition);
-  s.push_back(Param("sets_flag", reactor::kSetsFlag));
-  AddAction(s, "", reactor::kFlagAction);
+                              Param("sound_pan", reactor::kSoundPan)};
+  AddShowRule(s, reactor::kShowMode, reactor::kShowCondition);
+  AddSetsFlag(s, "", reactor::kSetsFlag, reactor::kFlagAction);
   s.push_back(Param("adds_location", reactor::kAddsLocation));
   s.push_back(Param("location", reactor::kLocation));
   s.push_back(Param("one_shot", reactor::kOneShot));
@@ -170,11 +166,10 @@ std::vector<FieldForm> ResponderForms() {
                       Param("soundtrack_volume", responder::kSoundtrackVolume),
                       Param("plays_media", responder::kPlaysMedia), Param("media_volume", responder::kMediaVolume),
                       Param("media_pan", responder::kMediaPan), Param("changes_scene", responder::kChangesScene),
-                      Param("destination_scene", responder::kDestinationScene),
-                      Param("sets_flag", responder::kSetsFlag)}) {
+                      Param("destination_scene", responder::kDestinationScene)}) {
     s.push_back(f);
   }
-  AddAction(s, "", responder::kFlagAction);
+  AddSetsFlag(s, "", responder::kSetsFlag, responder::kFlagAction);
   for (FieldForm f : {Param("adds_location", responder::kAddsLocation), Param("location", responder::kLocation),
                       Param("adds_item", responder::kAddsItem), Param("item", responder::kItem),
                       Param("media_channel", responder::kMediaChannel), Param("ends_game", responder::kEndsGame),
@@ -199,17 +194,15 @@ std::vector<FieldForm> MultiTriggerForms() {
     const std::string prefix = "rule" + std::to_string(r) + "_";
     const multi_trigger::RuleFields rule = multi_trigger::Rule(r);
     AddCondition(s, prefix + "condition", rule.condition);
-    s.push_back(Param(prefix + "sets_flag", rule.sets_flag));
-    AddAction(s, prefix, rule.action);
+    AddSetsFlag(s, prefix, rule.sets_flag, rule.action);
     s.push_back(Param(prefix + "scene", rule.scene));
   }
   return s;
 }
 
 std::vector<FieldForm> ConversationForms() {
-  std::vector<FieldForm> s = {Param("conversation", conversation::kConversation),
-                              Param("show_mode", conversation::kShowMode, ValueNames::kShowMode)};
-  AddCondition(s, "show", conversation::kShowCondition);
+  std::vector<FieldForm> s = {Param("conversation", conversation::kConversation)};
+  AddShowRule(s, conversation::kShowMode, conversation::kShowCondition);
   s.push_back(Param("only_on_change", conversation::kOnlyOnChange));
   s.push_back(Param("normal_pointer", conversation::kNormalPointer));
   return s;

@@ -1,7 +1,7 @@
 // What each kind of scene object does with its fields, as lint reads it:
 // the files it names, the flags it tests and sets, the items, scenes and
 // other numbers it uses.
-#include "data/object_fields.h"
+#include "data/object_kinds.h"
 #include "media/media_kind.h"
 #include "tools/lint_facts.h"
 #include "tools/lint_file_refs.h"
@@ -12,16 +12,7 @@ namespace {
 
 using data::ParamField;
 using data::TextField;
-namespace ambient = data::ambient;
-namespace link = data::link;
-namespace goodie = data::goodie;
-namespace switch_ = data::switch_;
-namespace reactor = data::reactor;
-namespace responder = data::responder;
-namespace delay = data::delay;
-namespace multi_trigger = data::multi_trigger;
-namespace conversation = data::conversation;
-namespace flag_conjunction = data::flag_conjunction;
+using namespace data::object_kinds;
 
 constexpr int16_t kOn = 1;  // a switch field is on when it holds exactly 1
 

@@ -1,6 +1,6 @@
 // Traps: data that is valid but that the engine's own rules turn against
 // the author. Each message says what the player will do.
-#include "data/object_fields.h"
+#include "data/object_kinds.h"
 #include "tools/lint_game.h"
 
 namespace qvl::tools::lint {
@@ -8,8 +8,7 @@ namespace qvl::tools::lint {
 namespace {
 
 using data::ObjectSlot;
-namespace responder = data::responder;
-namespace multi_trigger = data::multi_trigger;
+using namespace data::object_kinds;
 
 constexpr int16_t kOn = 1;
 
