@@ -182,48 +182,55 @@ std::vector<uint32_t> FramePalette(const GifFile& gif, const RawFrame& frame) {
   return palette;
 }
 
-// The frame's own pixels, its transparent colour as alpha 0.
-Image DecodeFrame(const GifFile& gif, const RawFrame& frame) {
-  const std::vector<uint32_t> palette = FramePalette(gif, frame);
-  const std::vector<uint8_t> indexes = FrameIndexes(frame);
-  Image image(frame.width, frame.height);
-  for (size_t i = 0; i < indexes.size(); ++i) image.pixels[i] = palette[indexes[i]];
-  return image;
+// The part of a frame that lies on the canvas.
+struct Area {
+  int x0, x1, y0, y1;
+};
+Area OnCanvas(const Image& canvas, const RawFrame& frame) {
+  return {std::clamp(frame.left, 0, canvas.width), std::clamp(frame.left + frame.width, 0, canvas.width),
+          std::clamp(frame.top, 0, canvas.height), std::clamp(frame.top + frame.height, 0, canvas.height)};
 }
 
-// Draws the frame's opaque pixels onto the canvas; GIF pixels are either
-// fully transparent or fully opaque.
-void DrawOnto(Image& canvas, const Image& pixels, const RawFrame& frame) {
-  for (int y = 0; y < pixels.height; ++y) {
-    const int cy = frame.top + y;
-    if (cy < 0 || cy >= canvas.height) continue;
-    for (int x = 0; x < pixels.width; ++x) {
-      const int cx = frame.left + x;
-      if (cx < 0 || cx >= canvas.width) continue;
-      const uint32_t p = pixels.At(x, y);
+// Draws the frame's opaque pixels onto the canvas, straight from its
+// colour indexes; GIF pixels are either fully transparent or fully opaque.
+// Only the part of the frame that lies on the canvas is drawn, so a frame
+// that claims to be far larger than the picture costs no more than its
+// decoding.
+void DrawOnto(Image& canvas, const GifFile& gif, const RawFrame& frame) {
+  const std::vector<uint32_t> palette = FramePalette(gif, frame);
+  const std::vector<uint8_t> indexes = FrameIndexes(frame);
+  const size_t width = static_cast<size_t>(frame.width);
+  const Area area = OnCanvas(canvas, frame);
+  for (int cy = area.y0; cy < area.y1; ++cy) {
+    const size_t row = static_cast<size_t>(cy - frame.top) * width;
+    for (int cx = area.x0; cx < area.x1; ++cx) {
+      const uint32_t p = palette[indexes[row + static_cast<size_t>(cx - frame.left)]];
       if ((p >> 24) != 0) canvas.At(cx, cy) = p;
     }
   }
 }
 
 void ClearArea(Image& canvas, const RawFrame& frame) {
-  const int x0 = std::clamp(frame.left, 0, canvas.width);
-  const int x1 = std::clamp(frame.left + frame.width, 0, canvas.width);
-  const int y0 = std::clamp(frame.top, 0, canvas.height);
-  const int y1 = std::clamp(frame.top + frame.height, 0, canvas.height);
-  for (int y = y0; y < y1; ++y) {
-    std::fill_n(&canvas.At(x0, y), x1 - x0, 0u);
+  const Area area = OnCanvas(canvas, frame);
+  for (int y = area.y0; y < area.y1; ++y) {
+    std::fill_n(&canvas.At(area.x0, y), area.x1 - area.x0, 0u);
   }
 }
 
-// Whether the budget allows the composed frames, and each frame's own
-// pixels while it is decoded, before anything is decoded.
+// Whether the budget allows the composed frames, and the frames' own
+// pixels, all of them together as one picture, before anything is
+// decoded. Frames that lie within the picture always fit when the
+// composed frames do; frames that claim to be larger than the picture
+// would otherwise cost decoding time without limit, one after another.
 bool FitsBudget(const GifFile& gif, const PictureBudget& budget) {
   const int64_t frames = static_cast<int64_t>(gif.frames.size());
   if (!budget.Allows(PictureBudget::BytesOf(gif.width, gif.height, frames))) return false;
-  return std::all_of(gif.frames.begin(), gif.frames.end(), [&budget](const RawFrame& frame) {
-    return budget.Allows(PictureBudget::BytesOf(frame.width, frame.height));
-  });
+  int64_t stored = 0;
+  for (const RawFrame& frame : gif.frames) {
+    stored += PictureBudget::BytesOf(frame.width, frame.height);
+    if (!budget.Allows(stored)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -242,7 +249,7 @@ PictureRef DecodeGifFrames(std::span<const uint8_t> bytes, PictureBudget& budget
     const Image before = frame.disposal == Disposal::kRestorePrevious ? canvas : Image{};
     if (frame.width > 0 && frame.height > 0) {
       try {
-        DrawOnto(canvas, DecodeFrame(gif, frame), frame);
+        DrawOnto(canvas, gif, frame);
       } catch (const RuntimeError&) {
         // A damaged frame ends the animation; the frames before it stay.
         if (picture.frames.empty()) throw;

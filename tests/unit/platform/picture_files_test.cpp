@@ -302,6 +302,29 @@ TEST(PictureBudgetTest, RefusesOtherFormatsAndHugeClaims) {
   EXPECT_EQ(LoadTestPicture(scratch.Write("really_a_bmp.gif", ReadBytes(kPictures / "still.bmp")))->width, 8);
 }
 
+// A 20 x 20 GIF whose frames each claim 65535 x 245 pixels with almost no
+// data: the lenient reader fills them with colour 0 (red).
+std::vector<uint8_t> GifOfOversizedFrames(int frames) {
+  std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 20, 0, 20, 0, 0x80, 0, 0, 255, 0, 0, 0, 0, 255};
+  for (int i = 0; i < frames; ++i) {
+    const std::vector<uint8_t> frame = {0x2C, 0, 0, 0, 0, 0xFF, 0xFF, 245, 0, 0, 0x02, 0x01, 0x2C, 0x00};
+    gif.insert(gif.end(), frame.begin(), frame.end());
+  }
+  gif.push_back(0x3B);
+  return gif;
+}
+
+// Frames larger than their picture: what lies on the picture is drawn; the
+// frames' own pixels together count as one picture, so a few bytes a frame
+// cannot buy decoding time without end.
+TEST(PictureBudgetTest, FramesLargerThanThePictureCountTogether) {
+  const PictureRef one = DecodeTestPicture(GifOfOversizedFrames(1));
+  ASSERT_EQ(one->FrameCount(), 1);
+  EXPECT_EQ(one->width, 20);
+  EXPECT_EQ(one->frames[0].image.At(19, 19), 0xFFFF0000u);
+  EXPECT_EQ(ErrorNumberOf([] { DecodeTestPicture(GifOfOversizedFrames(2)); }), 481);
+}
+
 TEST(PictureBudgetTest, CountsThePicturesHeldAndGivesTheirBytesBack) {
   const int64_t one = PictureBudget::BytesOf(20, 20, 4);  // disposal.gif
   PictureBudget budget(one, 2 * one);
