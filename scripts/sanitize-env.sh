@@ -1,7 +1,7 @@
 # Sourced by sanitize.sh and fuzz.sh: configures build-sanitize (clang,
 # AddressSanitizer, UndefinedBehaviorSanitizer, libFuzzer programs) and the
-# sanitizers' options. Third-party leaks are suppressed in fuzz/lsan.supp,
-# each with its reason.
+# sanitizers' options: any report stops the program. A third-party leak
+# would be suppressed in fuzz/lsan.supp, with its reason.
 scripts/install-deps.sh --fuzz >/dev/null
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DQVL_FUZZ=ON -DQVL_WERROR=OFF >/dev/null
