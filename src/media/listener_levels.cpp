@@ -44,54 +44,31 @@ class LeveledMixer : public Mixer {
   int32_t music_;
 };
 
-class LeveledMusic : public MusicPlayer {
+class LeveledMusic : public ForwardingMusicPlayer {
  public:
-  LeveledMusic(std::unique_ptr<MusicPlayer> inner, int32_t attenuation)
-      : inner_(std::move(inner)), attenuation_(attenuation) {
-    inner_->SetVolume(Lowered(0, attenuation_));
+  LeveledMusic(std::unique_ptr<MusicPlayer> player, int32_t attenuation)
+      : ForwardingMusicPlayer(std::move(player)), attenuation_(attenuation) {
+    inner().SetVolume(Lowered(0, attenuation_));
   }
 
-  const char* Kind() const override { return inner_->Kind(); }
-  void Open(const std::string& path) override { inner_->Open(path); }
-  void Play(bool loop) override { inner_->Play(loop); }
-  void Stop() override { inner_->Stop(); }
-  void SetVolume(int32_t volume) override { inner_->SetVolume(Lowered(volume, attenuation_)); }
-  void SetBalance(int32_t balance) override { inner_->SetBalance(balance); }
-  void SetPosition(double seconds) override { inner_->SetPosition(seconds); }
-  double Position() const override { return inner_->Position(); }
-  double Length() const override { return inner_->Length(); }
-  bool IsLoaded() const override { return inner_->IsLoaded(); }
-  bool IsPlaying() const override { return inner_->IsPlaying(); }
-  void Release() override { inner_->Release(); }
+  void SetVolume(int32_t volume) override { inner().SetVolume(Lowered(volume, attenuation_)); }
 
  private:
-  std::unique_ptr<MusicPlayer> inner_;
   int32_t attenuation_;
 };
 
-class LeveledMovie : public MoviePlayer {
+class LeveledMovie : public ForwardingMoviePlayer {
  public:
-  LeveledMovie(std::unique_ptr<MoviePlayer> inner, int percent) : inner_(std::move(inner)), percent_(percent) {}
+  LeveledMovie(std::unique_ptr<MoviePlayer> inner, int percent)
+      : ForwardingMoviePlayer(std::move(inner)), percent_(percent) {}
 
   void Open(const std::string& path) override {
-    inner_->Open(path);
+    inner().Open(path);
     SetLevel(100);
   }
-  void Close() override { inner_->Close(); }
-  bool IsOpen() const override { return inner_->IsOpen(); }
-  int NaturalWidth() const override { return inner_->NaturalWidth(); }
-  int NaturalHeight() const override { return inner_->NaturalHeight(); }
-  double Duration() const override { return inner_->Duration(); }
-  void Play() override { inner_->Play(); }
-  void Stop() override { inner_->Stop(); }
-  void SetLevel(int level) override { inner_->SetLevel(std::clamp(level, 0, 100) * percent_ / 100); }
-  double Position() const override { return inner_->Position(); }
-  bool IsPlaying() const override { return inner_->IsPlaying(); }
-  bool Ended() const override { return inner_->Ended(); }
-  Image CurrentFrame(int width, int height) override { return inner_->CurrentFrame(width, height); }
+  void SetLevel(int level) override { inner().SetLevel(std::clamp(level, 0, 100) * percent_ / 100); }
 
  private:
-  std::unique_ptr<MoviePlayer> inner_;
   int percent_;
 };
 

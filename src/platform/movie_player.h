@@ -3,6 +3,7 @@
 // hands out the picture of the moment at the size the control shows.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/image.h"
@@ -49,6 +50,34 @@ class MoviePlayer {
   // The picture showing now, scaled to width × height (0xFF000000 black
   // before the first picture or without a movie).
   virtual Image CurrentFrame(int width, int height) = 0;
+};
+
+// A movie player that hands every request to another one. Players that
+// change or report some of the requests derive from it and override only
+// those.
+class ForwardingMoviePlayer : public MoviePlayer {
+ public:
+  explicit ForwardingMoviePlayer(std::unique_ptr<MoviePlayer> inner) : inner_(std::move(inner)) {}
+
+  void Open(const std::string& path) override { inner_->Open(path); }
+  void Close() override { inner_->Close(); }
+  bool IsOpen() const override { return inner_->IsOpen(); }
+  int NaturalWidth() const override { return inner_->NaturalWidth(); }
+  int NaturalHeight() const override { return inner_->NaturalHeight(); }
+  double Duration() const override { return inner_->Duration(); }
+  void Play() override { inner_->Play(); }
+  void Stop() override { inner_->Stop(); }
+  void SetLevel(int level) override { inner_->SetLevel(level); }
+  double Position() const override { return inner_->Position(); }
+  bool IsPlaying() const override { return inner_->IsPlaying(); }
+  bool Ended() const override { return inner_->Ended(); }
+  Image CurrentFrame(int width, int height) override { return inner_->CurrentFrame(width, height); }
+
+ protected:
+  MoviePlayer& inner() { return *inner_; }
+
+ private:
+  std::unique_ptr<MoviePlayer> inner_;
 };
 
 }  // namespace qvl

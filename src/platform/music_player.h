@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace qvl {
@@ -53,6 +54,33 @@ class MusicPlayer {
 
   // Stops and unloads the file.
   virtual void Release() = 0;
+};
+
+// A music player that hands every request to another one. Players that
+// change or report some of the requests derive from it and override only
+// those.
+class ForwardingMusicPlayer : public MusicPlayer {
+ public:
+  explicit ForwardingMusicPlayer(std::unique_ptr<MusicPlayer> inner) : inner_(std::move(inner)) {}
+
+  const char* Kind() const override { return inner_->Kind(); }
+  void Open(const std::string& path) override { inner_->Open(path); }
+  void Play(bool loop) override { inner_->Play(loop); }
+  void Stop() override { inner_->Stop(); }
+  void SetVolume(int32_t volume) override { inner_->SetVolume(volume); }
+  void SetBalance(int32_t balance) override { inner_->SetBalance(balance); }
+  void SetPosition(double seconds) override { inner_->SetPosition(seconds); }
+  double Position() const override { return inner_->Position(); }
+  double Length() const override { return inner_->Length(); }
+  bool IsLoaded() const override { return inner_->IsLoaded(); }
+  bool IsPlaying() const override { return inner_->IsPlaying(); }
+  void Release() override { inner_->Release(); }
+
+ protected:
+  MusicPlayer& inner() { return *inner_; }
+
+ private:
+  std::unique_ptr<MusicPlayer> inner_;
 };
 
 }  // namespace qvl

@@ -59,90 +59,75 @@ class TracedMixer : public Mixer {
   TraceSink trace_;
 };
 
-class TracedMusicPlayer : public MusicPlayer {
+class TracedMusicPlayer : public ForwardingMusicPlayer {
  public:
   TracedMusicPlayer(std::unique_ptr<MusicPlayer> inner, TraceSink trace)
-      : inner_(std::move(inner)), trace_(std::move(trace)), prefix_(std::string("MUSIC ") + inner_->Kind() + " ") {}
+      : ForwardingMusicPlayer(std::move(inner)), trace_(std::move(trace)), prefix_(std::string("MUSIC ") + Kind() + " ") {}
 
-  const char* Kind() const override { return inner_->Kind(); }
   void Open(const std::string& path) override {
     const std::string line = prefix_ + "open " + std::string(TraceFileName(path));
     try {
-      inner_->Open(path);
+      inner().Open(path);
     } catch (const RuntimeError& e) {
       trace_(line + " error " + std::to_string(e.number()) + " " + e.description());
       throw;
     }
-    trace_(line + " " + Seconds(inner_->Length()) + "s");
+    trace_(line + " " + Seconds(Length()) + "s");
   }
   void Play(bool loop) override {
-    Report(trace_, prefix_ + "play loop=" + (loop ? "1" : "0"), [&] { inner_->Play(loop); });
+    Report(trace_, prefix_ + "play loop=" + (loop ? "1" : "0"), [&] { inner().Play(loop); });
   }
   void Stop() override {
-    Report(trace_, prefix_ + "stop", [&] { inner_->Stop(); });
+    Report(trace_, prefix_ + "stop", [&] { inner().Stop(); });
   }
   void SetVolume(int32_t volume) override {
-    Report(trace_, prefix_ + "volume " + std::to_string(volume), [&] { inner_->SetVolume(volume); });
+    Report(trace_, prefix_ + "volume " + std::to_string(volume), [&] { inner().SetVolume(volume); });
   }
   void SetBalance(int32_t balance) override {
-    Report(trace_, prefix_ + "balance " + std::to_string(balance), [&] { inner_->SetBalance(balance); });
+    Report(trace_, prefix_ + "balance " + std::to_string(balance), [&] { inner().SetBalance(balance); });
   }
   void SetPosition(double seconds) override {
-    Report(trace_, prefix_ + "seek " + Seconds(seconds), [&] { inner_->SetPosition(seconds); });
+    Report(trace_, prefix_ + "seek " + Seconds(seconds), [&] { inner().SetPosition(seconds); });
   }
-  double Position() const override { return inner_->Position(); }
-  double Length() const override { return inner_->Length(); }
-  bool IsLoaded() const override { return inner_->IsLoaded(); }
-  bool IsPlaying() const override { return inner_->IsPlaying(); }
   void Release() override {
-    Report(trace_, prefix_ + "release", [&] { inner_->Release(); });
+    Report(trace_, prefix_ + "release", [&] { inner().Release(); });
   }
 
  private:
-  std::unique_ptr<MusicPlayer> inner_;
   TraceSink trace_;
   std::string prefix_;
 };
 
-class TracedMoviePlayer : public MoviePlayer {
+class TracedMoviePlayer : public ForwardingMoviePlayer {
  public:
   TracedMoviePlayer(std::unique_ptr<MoviePlayer> inner, TraceSink trace)
-      : inner_(std::move(inner)), trace_(std::move(trace)) {}
+      : ForwardingMoviePlayer(std::move(inner)), trace_(std::move(trace)) {}
 
   void Open(const std::string& path) override {
     const std::string line = "MOVIE open " + std::string(TraceFileName(path));
     try {
-      inner_->Open(path);
+      inner().Open(path);
     } catch (const RuntimeError& e) {
       trace_(line + " error " + std::to_string(e.number()) + " " + e.description());
       throw;
     }
-    trace_(line + " " + std::to_string(inner_->NaturalWidth()) + "x" + std::to_string(inner_->NaturalHeight()) + " " +
-           Seconds(inner_->Duration()) + "s");
+    trace_(line + " " + std::to_string(NaturalWidth()) + "x" + std::to_string(NaturalHeight()) + " " +
+           Seconds(Duration()) + "s");
   }
   void Close() override {
-    Report(trace_, "MOVIE close", [&] { inner_->Close(); });
+    Report(trace_, "MOVIE close", [&] { inner().Close(); });
   }
-  bool IsOpen() const override { return inner_->IsOpen(); }
-  int NaturalWidth() const override { return inner_->NaturalWidth(); }
-  int NaturalHeight() const override { return inner_->NaturalHeight(); }
-  double Duration() const override { return inner_->Duration(); }
   void Play() override {
-    Report(trace_, "MOVIE play", [&] { inner_->Play(); });
+    Report(trace_, "MOVIE play", [&] { inner().Play(); });
   }
   void Stop() override {
-    Report(trace_, "MOVIE stop", [&] { inner_->Stop(); });
+    Report(trace_, "MOVIE stop", [&] { inner().Stop(); });
   }
   void SetLevel(int level) override {
-    Report(trace_, "MOVIE level " + std::to_string(level), [&] { inner_->SetLevel(level); });
+    Report(trace_, "MOVIE level " + std::to_string(level), [&] { inner().SetLevel(level); });
   }
-  double Position() const override { return inner_->Position(); }
-  bool IsPlaying() const override { return inner_->IsPlaying(); }
-  bool Ended() const override { return inner_->Ended(); }
-  Image CurrentFrame(int width, int height) override { return inner_->CurrentFrame(width, height); }
 
  private:
-  std::unique_ptr<MoviePlayer> inner_;
   TraceSink trace_;
 };
 
