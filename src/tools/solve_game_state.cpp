@@ -213,7 +213,7 @@ GameContents ReadGameContents(Player& p) {
     for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       const data::ObjectSlot& o = rec.slot(i);
       kinds[static_cast<size_t>(i)] = o.Kind;
-      any_object |= o.Kind != data::kAmbient || !o.Text(1).Trimmed().empty();
+      any_object |= o.Kind != data::kAmbient || !o[data::ambient::kPicture].Trimmed().empty();
     }
     if (rec.ScenePicture.Trimmed().empty() && !any_object) continue;
     contents.kinds[n] = kinds;
@@ -222,7 +222,7 @@ GameContents ReadGameContents(Player& p) {
     add("scene " + Num(n), "scene " + Num(n));
     for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
       const data::ObjectSlot& o = rec.slot(i);
-      if (o.Kind == data::kAmbient && o.Text(1).Trimmed().empty()) continue;
+      if (o.Kind == data::kAmbient && o[data::ambient::kPicture].Trimmed().empty()) continue;
       std::string what = std::string(data::KindName(o.Kind));
       if (o.Kind == data::kGoodie && o[data::goodie::kGivesItem] >= 1) {
         what += ", gives item " + Num(o[data::goodie::kGivesItem]);
