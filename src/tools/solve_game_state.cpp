@@ -131,26 +131,34 @@ std::vector<SolveMove> MapMoves(Player& p, const std::vector<std::string>& open_
   return moves;
 }
 
-// Letting time pass until the next running Delay runs out.
-std::optional<SolveMove> DelayMove(Player& p) {
+// Letting time pass until the next thing that runs on the clock acts: a
+// running Delay runs out, or a Switch's animation plays through and the
+// Switch turns.
+std::optional<SolveMove> WaitMove(Player& p) {
   std::optional<int64_t> soonest;
-  int soonest_slot = 0;
-  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
-    const auto& countdown = p.delays.Countdown[static_cast<size_t>(i)];
-    if (p.delays.DelayRunning[static_cast<size_t>(i)] == 0 || !countdown) continue;
-    const std::optional<int64_t> due = countdown->DueAt();
+  std::string what;
+  auto consider = [&](std::optional<int64_t> due, std::string name) {
     if (due && (!soonest || *due < *soonest)) {
       soonest = due;
-      soonest_slot = i;
+      what = std::move(name);
+    }
+  };
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
+    const size_t k = static_cast<size_t>(i);
+    const auto& countdown = p.delays.Countdown[k];
+    if (p.delays.DelayRunning[k] != 0 && countdown) {
+      // The countdown may have been started by a Delay of a scene left since.
+      consider(countdown->DueAt(), "the Delay counting down in slot " + Num(i));
+    }
+    if (p.scene.SwitchRunning[k]) {
+      consider(p.windows.main.Animation(i).PlayedThroughAt(), "the Switch in slot " + Num(i) + " to turn");
     }
   }
   if (!soonest) return std::nullopt;
   const int64_t wait = std::max<int64_t>(*soonest - p.loop().NowMs(), 0);
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.1f", static_cast<double>(wait) / 1000.0);
-  // The countdown may have been started by a Delay of a scene left since.
-  return SolveMove{"wait " + std::string(seconds) + " s for the Delay counting down in slot " + Num(soonest_slot),
-                   {"wait " + std::to_string(wait), "ready"}};
+  return SolveMove{"wait " + std::string(seconds) + " s for " + what, {"wait " + std::to_string(wait), "ready"}};
 }
 
 // What of a scene's copy the engine never changes while the scene shows:
@@ -307,6 +315,12 @@ std::string IdentityText(Player& p, bool clock) {
     w.Put(s.LinkUsed[k]);
     w.Put(MayBe(o, data::kReactor) && o[data::reactor::kOneShot] == 1 ? s.ReactorUsed[k] : -1);
     w.Put(s.SwitchRunning[k] ? s.SwitchStateAtClick[k] : -1);
+    // A turning Switch changes its flag when its picture has played
+    // through: what is left of that counts like a Delay's countdown.
+    if (clock && s.SwitchRunning[k]) {
+      const std::optional<int64_t> through = m.Animation(i).PlayedThroughAt();
+      w.Put(through ? std::max<int64_t>(*through - p.loop().NowMs(), 0) : -1);
+    }
     w.Put(MayBe(o, data::kResponder) ? s.RespValue[k] : -1);
     w.Put(MayBe(o, data::kConversation) ? s.ConvValue[k] : -1);
     for (int r = 1; r <= 3; ++r) w.Put(MayBe(o, data::kMultiTrigger) ? s.MtValue[static_cast<size_t>(r)][k] : -1);
@@ -434,7 +448,7 @@ std::vector<SolveMove> MovesAt(Player& p) {
   if (Clickable(m.Command2)) {
     for (SolveMove& move : MapMoves(p, {"click Main.Command2", "ready"})) moves.push_back(std::move(move));
   }
-  if (std::optional<SolveMove> wait = DelayMove(p)) moves.push_back(std::move(*wait));
+  if (std::optional<SolveMove> wait = WaitMove(p)) moves.push_back(std::move(*wait));
   return moves;
 }
 

@@ -136,47 +136,59 @@ void AnimatedPicture::ScheduleNextFrame() {
   frame_timer_.Start(FrameDelay(frame_), false, [this] { Advance(); });
 }
 
-void AnimatedPicture::Advance() {
+AnimatedPicture::FrameStep AnimatedPicture::NextStep(int frame, bool returning) const {
   const int last = FrameCount() - 1;
-  bool round_done = false;
-  int next = frame_;
+  FrameStep step{frame, returning, false};
   switch (direction_) {
     case PlayDirection::kForwards:
-      if (frame_ >= last) {
-        round_done = true;
-        next = 0;
-      } else {
-        next = frame_ + 1;
-      }
+      step.round_done = frame >= last;
+      step.frame = step.round_done ? 0 : frame + 1;
       break;
     case PlayDirection::kBackwards:
-      if (frame_ <= 0) {
-        round_done = true;
-        next = last;
-      } else {
-        next = frame_ - 1;
-      }
+      step.round_done = frame <= 0;
+      step.frame = step.round_done ? last : frame - 1;
       break;
     case PlayDirection::kForwardsAndBack:
-      if (!returning_ && frame_ >= last) returning_ = true;
-      if (returning_ && frame_ <= 0) {
-        round_done = true;
-        returning_ = false;
+      if (!step.returning && frame >= last) step.returning = true;
+      if (step.returning && frame <= 0) {
+        step.round_done = true;
+        step.returning = false;
       }
-      next = round_done ? 1 : returning_ ? frame_ - 1 : frame_ + 1;
+      step.frame = step.round_done ? 1 : step.returning ? frame - 1 : frame + 1;
       break;
   }
+  return step;
+}
 
-  if (round_done && once_) {
+void AnimatedPicture::Advance() {
+  const FrameStep step = NextStep(frame_, returning_);
+  returning_ = step.returning;
+  if (step.round_done && once_) {
     // Played once: it stays on its end frame.
     playing_ = false;
     if (on_played_through) on_played_through();
     return;
   }
-  frame_ = next;
+  frame_ = step.frame;
   Changed();
   ScheduleNextFrame();
-  if (round_done && on_played_through) on_played_through();
+  if (step.round_done && on_played_through) on_played_through();
+}
+
+std::optional<int64_t> AnimatedPicture::PlayedThroughAt() const {
+  std::optional<int64_t> at = playing_ ? frame_timer_.DueAt() : std::nullopt;
+  if (!at) return std::nullopt;
+  int frame = frame_;
+  bool returning = returning_;
+  // A round passes every frame at most twice.
+  for (int steps = 0; steps <= 2 * FrameCount() + 2; ++steps) {
+    const FrameStep step = NextStep(frame, returning);
+    if (step.round_done) return at;
+    frame = step.frame;
+    returning = step.returning;
+    *at += FrameDelay(frame);
+  }
+  return std::nullopt;
 }
 
 void AnimatedPicture::Draw(DisplayList& out) const {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,10 @@ class AnimatedPicture : public Control {
   // skin button index 1 is the normal and 0 the highlighted look.
   PictureRef FramePicture(int index) const;
 
+  // When, on the clock, the playing animation next reaches its end (the
+  // moment on_played_through is raised); nothing when it does not play.
+  std::optional<int64_t> PlayedThroughAt() const;
+
   // A load has finished.
   std::function<void()> on_loaded;
   // The animation reached its end (each round when it repeats).
@@ -76,6 +81,14 @@ class AnimatedPicture : public Control {
 
  private:
   void ShowPicture(PictureRef picture);
+  // One frame on from `frame`: the frame shown next, whether the way back
+  // has begun, and whether that ends a round.
+  struct FrameStep {
+    int frame = 0;
+    bool returning = false;
+    bool round_done = false;
+  };
+  FrameStep NextStep(int frame, bool returning) const;
   void ScheduleNextFrame();
   void Advance();
   int FrameDelay(int frame) const;

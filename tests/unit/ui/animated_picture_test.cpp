@@ -59,8 +59,10 @@ TEST(AnimatedPicture, EachFrameShowsForItsOwnDelayAndPlaysOnce) {
   Fixture f;
   f.gif.LoadFile(kAnim / "three_frames.gif");
   f.gif.SetSetting(AnimatedPicture::kSettingOnce, 1);
+  EXPECT_EQ(f.gif.PlayedThroughAt(), std::nullopt);  // not playing
   f.gif.Start();
   EXPECT_TRUE(f.gif.playing());
+  EXPECT_EQ(f.gif.PlayedThroughAt(), 600);
   f.RunTo(99);
   EXPECT_EQ(f.gif.current_frame(), 0);
   f.RunTo(100);  // frame 0 shows 100 ms
@@ -69,6 +71,7 @@ TEST(AnimatedPicture, EachFrameShowsForItsOwnDelayAndPlaysOnce) {
   EXPECT_EQ(f.gif.current_frame(), 1);
   f.RunTo(300);  // frame 1 shows 200 ms
   EXPECT_EQ(f.gif.current_frame(), 2);
+  EXPECT_EQ(f.gif.PlayedThroughAt(), 600);
   f.RunTo(2000);  // frame 2 shows 300 ms, then it stops on it
   EXPECT_FALSE(f.gif.playing());
   EXPECT_EQ(f.gif.current_frame(), 2);
@@ -82,6 +85,7 @@ TEST(AnimatedPicture, RepeatsAndReportsEveryRound) {
   f.RunTo(700);
   EXPECT_TRUE(f.gif.playing());
   EXPECT_EQ(f.gif.current_frame(), 1);
+  EXPECT_EQ(f.gif.PlayedThroughAt(), 1200);  // the next round's end
   f.RunTo(1250);
   f.gif.Stop();
   const int stopped_on = f.gif.current_frame();
@@ -97,6 +101,7 @@ TEST(AnimatedPicture, RunsBackwardsFromItsLastFrame) {
   f.gif.SetSetting(AnimatedPicture::kSettingDirection, 1);
   f.gif.SetCurrentFrame(f.gif.FrameCount() - 1);
   f.gif.Start();
+  EXPECT_EQ(f.gif.PlayedThroughAt(), 600);
   f.RunTo(300);  // the last frame shows its 300 ms first
   EXPECT_EQ(f.gif.current_frame(), 1);
   f.RunTo(500);
@@ -113,6 +118,7 @@ TEST(AnimatedPicture, ForwardsAndBackReturnsToTheFirstFrame) {
   f.gif.SetSetting(AnimatedPicture::kSettingDirection, 2);
   f.gif.SetSetting(AnimatedPicture::kSettingOnce, 1);
   f.gif.Start();
+  EXPECT_EQ(f.gif.PlayedThroughAt(), 900);
   std::vector<int> frames;
   for (int64_t t : {100, 300, 600, 800}) {
     f.RunTo(t);
