@@ -1,5 +1,6 @@
 #include "data/record_file.h"
 
+#include <fstream>
 #include <system_error>
 
 #include "platform/runtime_error.h"
@@ -32,26 +33,24 @@ RecordFile RecordFile::Open(const fs::path& path, size_t record_length) {
     std::ofstream create(path, std::ios::binary);
     if (!create) throw RuntimeError(err::kPathFileAccess);
   }
-  std::fstream stream(path, std::ios::binary | std::ios::in | std::ios::out);
-  if (!stream) throw RuntimeError(err::kPathFileAccess);
-  return RecordFile(path, record_length, std::move(stream));
+  PositionalFile file(path, PositionalFile::Mode::kReadWrite);
+  if (!file.open()) throw RuntimeError(err::kPathFileAccess);
+  return RecordFile(path, record_length, std::move(file));
 }
 
 RecordFile RecordFile::OpenReadOnly(const fs::path& path, size_t record_length) {
   CheckName(path);
   std::error_code ec;
   if (!fs::exists(path, ec)) throw RuntimeError(err::kFileNotFound);
-  std::fstream stream(path, std::ios::binary | std::ios::in);
-  if (!stream) throw RuntimeError(err::kPathFileAccess);
-  RecordFile file(path, record_length, std::move(stream));
+  PositionalFile opened(path, PositionalFile::Mode::kRead);
+  if (!opened.open()) throw RuntimeError(err::kPathFileAccess);
+  RecordFile file(path, record_length, std::move(opened));
   file.read_only_ = true;
   return file;
 }
 
 uint64_t RecordFile::Length() {
-  stream_.clear();
-  stream_.seekg(0, std::ios::end);
-  auto end = stream_.tellg();
+  const int64_t end = file_.Length();
   if (end < 0) throw RuntimeError(err::kPathFileAccess);
   return static_cast<uint64_t>(end);
 }
@@ -67,10 +66,7 @@ std::string RecordFile::ReadRaw(int n) {
   if (offset >= length) return {};
   auto available = static_cast<size_t>(std::min<uint64_t>(record_length_, length - offset));
   std::string bytes(available, '\0');
-  stream_.clear();
-  stream_.seekg(static_cast<std::streamoff>(offset));
-  stream_.read(bytes.data(), static_cast<std::streamsize>(available));
-  if (!stream_) throw RuntimeError(err::kPathFileAccess);
+  if (!file_.ReadAt(offset, bytes)) throw RuntimeError(err::kPathFileAccess);
   return bytes;
 }
 
@@ -79,16 +75,10 @@ void RecordFile::WriteRaw(int n, std::string_view bytes) {
   if (read_only_) throw RuntimeError(err::kPathFileAccess);
   if (bytes.size() != record_length_) throw RuntimeError(err::kInvalidCall);
   uint64_t length = Length();
-  stream_.clear();
-  if (offset > length) {
-    stream_.seekp(static_cast<std::streamoff>(length));
-    std::string gap(static_cast<size_t>(offset - length), '\0');
-    stream_.write(gap.data(), static_cast<std::streamsize>(gap.size()));
+  if (offset > length && !file_.WriteAt(length, std::string(static_cast<size_t>(offset - length), '\0'))) {
+    throw RuntimeError(err::kPathFileAccess);
   }
-  stream_.seekp(static_cast<std::streamoff>(offset));
-  stream_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  stream_.flush();
-  if (!stream_) throw RuntimeError(err::kPathFileAccess);
+  if (!file_.WriteAt(offset, bytes)) throw RuntimeError(err::kPathFileAccess);
 }
 
 }  // namespace qvl::data

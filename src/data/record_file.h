@@ -4,11 +4,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
 #include "data/record_codec.h"
+#include "platform/positional_file.h"
 
 namespace qvl::data {
 
@@ -68,13 +68,13 @@ class RecordFile {
   }
 
  private:
-  RecordFile(std::filesystem::path path, size_t record_length, std::fstream stream)
-      : path_(std::move(path)), record_length_(record_length), stream_(std::move(stream)) {}
+  RecordFile(std::filesystem::path path, size_t record_length, PositionalFile file)
+      : path_(std::move(path)), record_length_(record_length), file_(std::move(file)) {}
   uint64_t Offset(int n) const;
 
   std::filesystem::path path_;
   size_t record_length_;
-  std::fstream stream_;
+  PositionalFile file_;
   bool read_only_ = false;
 };
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -109,6 +112,28 @@ TEST_F(RecordFileTest, BadPathsRaiseTheGamesErrors) {
   EXPECT_FALSE(fs::exists(dir_ / "Castle.sav"));
   EXPECT_EQ(ErrorOf([] { RecordFile::Open("", 908); }), err::kBadFileName);
   EXPECT_EQ(ErrorOf([&] { RecordFile::Open(dir_, 908); }), err::kPathFileAccess);
+}
+
+// The solver forks a player into copies that read the one open data file
+// at once: no copy may move the place another reads from.
+TEST_F(RecordFileTest, ForkedCopiesReadTheOneOpenFileSideBySide) {
+  WriteFile("Quorvel1.dat", std::string(100, 'a') + std::string(100, 'b'));
+  auto file = RecordFile::OpenReadOnly(dir_ / "Quorvel1.dat", 100);
+  constexpr int kReads = 200000;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    for (int i = 0; i < kReads; ++i) {
+      if (file.ReadRaw(2) != std::string(100, 'b')) _exit(1);
+    }
+    _exit(0);
+  }
+  int wrong = 0;
+  for (int i = 0; i < kReads; ++i) wrong += file.ReadRaw(1) != std::string(100, 'a');
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_EQ(wrong, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 }  // namespace
