@@ -26,6 +26,11 @@ MediaInfo ProbeMedia(const std::string& path);
 // drops. Errors as for ProbeMedia, and 321 without audio.
 double CountAudioSeconds(const std::string& path);
 
+// Whether FFmpeg's libraries stay in memory after their last use: only in
+// a build with a leak checker, which would count what they allocate when
+// they start as lost once they are gone.
+bool FfmpegStaysLoaded();
+
 // The probes of one player, kept per file while the file stays as it was:
 // a soundtrack or movie the game opens again is not read again, nor
 // FFmpeg loaded again for it. Failed probes are not kept.
