@@ -115,9 +115,9 @@ namespace {
 
 // Checks one command against the command table; throws ScriptSyntaxError.
 void Check(const ScriptCommand& c) {
-  const ScriptCommandSpec* spec = FindScriptCommand(c.name);
-  if (spec == nullptr) throw ScriptSyntaxError(c.line, "unknown command \"" + c.name + "\"");
-  if (auto problem = ArgumentProblem(*spec, c.args)) throw ScriptSyntaxError(c.line, *problem);
+  const ScriptCommandEntry* entry = FindScriptCommand(c.name);
+  if (entry == nullptr) throw ScriptSyntaxError(c.line, "unknown command \"" + c.name + "\"");
+  if (auto problem = ArgumentProblem(*entry, c.args)) throw ScriptSyntaxError(c.line, *problem);
 }
 
 }  // namespace

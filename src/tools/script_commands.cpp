@@ -46,14 +46,14 @@ const ShapeRule& RuleOf(ArgShape shape) {
 
 }  // namespace
 
-const ScriptCommandSpec* FindScriptCommand(std::string_view name) {
+const ScriptCommandEntry* FindScriptCommand(std::string_view name) {
   const auto commands = ScriptCommands();
   auto it = std::find_if(commands.begin(), commands.end(),
-                         [name](const ScriptCommandSpec& command) { return command.name == name; });
+                         [name](const ScriptCommandEntry& command) { return command.name == name; });
   return it != commands.end() ? &*it : nullptr;
 }
 
-std::optional<std::string> ArgumentProblem(const ScriptCommandSpec& command, const std::vector<std::string>& args) {
+std::optional<std::string> ArgumentProblem(const ScriptCommandEntry& command, const std::vector<std::string>& args) {
   const ShapeRule& rule = RuleOf(command.shape);
   if (!rule.fits(args)) return std::string(command.name) + " takes " + std::string(rule.takes);
   // `expect log TEXT` compares one whole text, so a text with blanks must
@@ -67,7 +67,7 @@ std::optional<std::string> ArgumentProblem(const ScriptCommandSpec& command, con
 std::string ScriptCommandsHelp() {
   std::vector<std::string> usages;
   size_t width = 0;
-  for (const ScriptCommandSpec& command : ScriptCommands()) {
+  for (const ScriptCommandEntry& command : ScriptCommands()) {
     const std::string_view args = RuleOf(command.shape).usage;
     usages.push_back(std::string(command.name) + (args.empty() ? "" : " ") + std::string(args));
     width = std::max(width, usages.back().size());

@@ -34,7 +34,7 @@ enum class ArgShape {
   kFile,           // a file name
 };
 
-struct ScriptCommandSpec {
+struct ScriptCommandEntry {
   std::string_view name;
   ArgShape shape;
   // Runs the command; true when it handed control back to the loop (input
@@ -46,14 +46,14 @@ struct ScriptCommandSpec {
 // Every command, in the order the help lists them. The table lives next to
 // the runner's handlers (script_runner.cpp): adding a command is one entry
 // there and its handler.
-std::span<const ScriptCommandSpec> ScriptCommands();
+std::span<const ScriptCommandEntry> ScriptCommands();
 
 // The command of a name (lower case), or nullptr.
-const ScriptCommandSpec* FindScriptCommand(std::string_view name);
+const ScriptCommandEntry* FindScriptCommand(std::string_view name);
 
 // What is wrong with a command's arguments ("wait takes a number of
 // milliseconds"), or nothing when they fit its shape.
-std::optional<std::string> ArgumentProblem(const ScriptCommandSpec& command, const std::vector<std::string>& args);
+std::optional<std::string> ArgumentProblem(const ScriptCommandEntry& command, const std::vector<std::string>& args);
 
 // The commands as `qvl run --help` lists them: usage and help, one a line.
 std::string ScriptCommandsHelp();

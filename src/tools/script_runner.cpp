@@ -591,7 +591,7 @@ class ScriptRunner : public ui::IdleSource {
   // Runs one command from the table; true when it handed control back to
   // the loop.
   bool Execute(const ScriptCommand& c, ui::EventLoop& loop) {
-    const ScriptCommandSpec* command = FindScriptCommand(c.name);
+    const ScriptCommandEntry* command = FindScriptCommand(c.name);
     if (command == nullptr) BadInput("unknown command \"" + c.name + "\"");
     return (this->*command->run)(c, loop);
   }
@@ -613,7 +613,7 @@ class ScriptRunner : public ui::IdleSource {
 
 // The commands of a play script. The usage each shows in the help comes
 // from its argument shape.
-constexpr ScriptCommandSpec kScriptCommands[] = {
+constexpr ScriptCommandEntry kScriptCommands[] = {
     {"wait", ArgShape::kMs, &ScriptRunner::Wait, "let MS milliseconds of virtual time pass"},
     {"ready", ArgShape::kOptionalMs, &ScriptRunner::ReadyCommand,
      "let time pass until the player takes input (give up after MS, default 600000)"},
@@ -634,7 +634,7 @@ constexpr ScriptCommandSpec kScriptCommands[] = {
      "the desktop minimizes, restores, maximizes, unfocuses or focuses the window"},
 };
 
-std::span<const ScriptCommandSpec> ScriptCommands() { return kScriptCommands; }
+std::span<const ScriptCommandEntry> ScriptCommands() { return kScriptCommands; }
 
 int RunScript(const std::vector<ScriptCommand>& commands, const HostFactory& make_host, const RunOptions& options,
               std::ostream& out, std::ostream& err) {

@@ -396,7 +396,7 @@ TEST(PlayScript, TheGuideListsEveryCommand) {
     if (in_table && line.starts_with("| `")) documented.insert(line.substr(3, line.find_first_of(" `", 3) - 3));
   }
   std::set<std::string> commands;
-  for (const ScriptCommandSpec& command : ScriptCommands()) commands.emplace(command.name);
+  for (const ScriptCommandEntry& command : ScriptCommands()) commands.emplace(command.name);
   EXPECT_EQ(documented, commands);
 }
 
