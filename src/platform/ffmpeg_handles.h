@@ -43,9 +43,11 @@ using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
 using ScalePtr = std::unique_ptr<SwsContext, ScaleFreer>;
 using ResamplePtr = std::unique_ptr<SwrContext, ResampleFreer>;
 
-// Opens a media file and reads its stream information. Errors: 53 missing,
-// 75 unreadable, 321 not a file FFmpeg can read (or no FFmpeg).
-FormatPtr OpenMediaFile(const FfmpegRef& ff, const std::string& path);
+// Opens a media file and reads its stream information, loading FFmpeg for
+// it (the file's closer holds the library: `get_deleter().ff`). Errors: 53
+// missing, 75 unreadable (both before FFmpeg is loaded), 321 not a file
+// FFmpeg can read (or no FFmpeg).
+FormatPtr OpenMediaFile(const std::string& path);
 
 // The length of an opened file in seconds (0 when it does not say).
 double MediaSeconds(const AVFormatContext& format);

@@ -57,7 +57,7 @@ media::CodecPtr OpenDecoder(const media::FfmpegRef& ff, const AVStream& stream) 
 class MovieFile {
  public:
   explicit MovieFile(const std::string& path)
-      : ff_((media::RequireReadableFile(path), media::LoadFfmpeg())), format_(media::OpenMediaFile(ff_, path)) {
+      : format_(media::OpenMediaFile(path)), ff_(format_.get_deleter().ff) {
     video_index_ = ff_->av_find_best_stream(format_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     audio_index_ = ff_->av_find_best_stream(format_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (video_index_ >= 0) {
@@ -173,8 +173,8 @@ class MovieFile {
     return true;
   }
 
-  media::FfmpegRef ff_;  // first: the library outlives what it made
   media::FormatPtr format_;
+  media::FfmpegRef ff_;  // the library the file was opened with
   media::CodecPtr video_;
   media::CodecPtr audio_;
   media::ResamplePtr resample_;

@@ -11,8 +11,9 @@ extern "C" {
 
 namespace qvl::media {
 
-FormatPtr OpenMediaFile(const FfmpegRef& ff, const std::string& path) {
+FormatPtr OpenMediaFile(const std::string& path) {
   RequireReadableFile(path);
+  const FfmpegRef ff = LoadFfmpeg();
   AVFormatContext* raw = nullptr;
   if (ff->avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0) throw InvalidFileFormat();
   FormatPtr format(raw, FormatCloser{ff});
@@ -37,9 +38,8 @@ double MediaSeconds(const AVFormatContext& format) {
 }
 
 MediaInfo ProbeMedia(const std::string& path) {
-  RequireReadableFile(path);
-  const FfmpegRef ff = LoadFfmpeg();
-  const FormatPtr format = OpenMediaFile(ff, path);
+  const FormatPtr format = OpenMediaFile(path);
+  const FfmpegRef& ff = format.get_deleter().ff;
   MediaInfo info;
   info.seconds = MediaSeconds(*format);
   const int video = ff->av_find_best_stream(format.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
@@ -61,9 +61,8 @@ MediaInfo ProbeMedia(const std::string& path) {
 }
 
 double CountAudioSeconds(const std::string& path) {
-  RequireReadableFile(path);
-  const FfmpegRef ff = LoadFfmpeg();
-  const FormatPtr format = OpenMediaFile(ff, path);
+  const FormatPtr format = OpenMediaFile(path);
+  const FfmpegRef& ff = format.get_deleter().ff;
   const int audio = ff->av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
   if (audio < 0) throw InvalidFileFormat();
   const AVStream& stream = *format->streams[audio];
@@ -94,24 +93,19 @@ ProbeMemo::Found& ProbeMemo::Entry(const std::string& path) {
   if (found != found_.end() && !ec && found->second.stamp == stamp && found->second.size == size) {
     return found->second;
   }
-  if (found != found_.end()) found_.erase(found);
-  Found fresh;
-  fresh.stamp = stamp;
-  fresh.size = ec ? 0 : size;
-  fresh.info.seconds = -1.0;  // not probed yet
-  return found_[path] = fresh;
+  return found_[path] = Found{stamp, ec ? 0 : size, std::nullopt, std::nullopt};
 }
 
 MediaInfo ProbeMemo::Probe(const std::string& path) {
   Found& entry = Entry(path);
-  if (entry.info.seconds < 0.0) entry.info = ProbeMedia(path);
-  return entry.info;
+  if (!entry.info) entry.info = ProbeMedia(path);
+  return *entry.info;
 }
 
 double ProbeMemo::AudioSeconds(const std::string& path) {
   Found& entry = Entry(path);
-  if (entry.audio_seconds < 0.0) entry.audio_seconds = CountAudioSeconds(path);
-  return entry.audio_seconds;
+  if (!entry.audio_seconds) entry.audio_seconds = CountAudioSeconds(path);
+  return *entry.audio_seconds;
 }
 
 }  // namespace qvl::media

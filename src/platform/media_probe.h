@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace qvl::media {
@@ -43,8 +44,8 @@ class ProbeMemo {
   struct Found {
     std::filesystem::file_time_type stamp;
     std::uintmax_t size = 0;
-    MediaInfo info;
-    double audio_seconds = -1.0;  // not counted yet
+    std::optional<MediaInfo> info;          // not probed yet when empty
+    std::optional<double> audio_seconds;    // not counted yet when empty
   };
   // The entry of an unchanged file, or a fresh one in its place.
   Found& Entry(const std::string& path);
