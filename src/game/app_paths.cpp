@@ -75,7 +75,7 @@ PictureRef LoadGamePicture(Player& p, const std::string& path) {
   auto found = FindGameFile(p, path);
   if (!found) throw RuntimeError(err::kFileNotFound).WithFile(path);
   try {
-    return LoadPictureFile(*found, p.runtime().windows().picture_budget());
+    return p.runtime().windows().LoadPicture(*found);
   } catch (RuntimeError& error) {
     throw error.WithFile(found->string());
   }

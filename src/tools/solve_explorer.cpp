@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "game/player.h"
+#include "game/app_paths.h"
 #include "app/script_host.h"
 #include "tools/play_script.h"
 #include "tools/script_runner.h"
@@ -23,6 +24,27 @@ constexpr int kMenuWaits = 240;
 constexpr const char* kMenuWait = "wait 500";
 // Tidying a move up (a close-up, the item in hand) takes at most this many steps.
 constexpr int kTidySteps = 4;
+
+// Decodes every picture of the game once, before the first copy is made,
+// and keeps them: each copy then shows them from the memory it shares with
+// the player it was copied from, instead of decoding a scene's pictures
+// afresh on every move that enters it. A file that is no picture is left
+// for the game to report when it shows it.
+void KeepGamePictures(Player& p) {
+  ui::Windows& windows = p.runtime().windows();
+  windows.picture_memo().Keep(true);
+  const std::string folder = p.AppPath() + "resource/gfx/";
+  const std::optional<std::filesystem::path> found = p.files.Find(folder);
+  if (!found) return;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(*found, error)) {
+    if (!entry.is_regular_file(error)) continue;
+    try {
+      LoadGamePicture(p, folder + entry.path().filename().string());
+    } catch (const std::exception&) {
+    }
+  }
+}
 
 class Explorer {
  public:
@@ -86,6 +108,7 @@ class Explorer {
       case Stage::kMenu: {
         std::vector<std::string> lines = NewGameLines(*p);
         if (!lines.empty()) {
+          KeepGamePictures(*p);
           stage_ = Stage::kTidy;
           return Play(lines);
         }

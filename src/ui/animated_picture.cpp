@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "platform/picture_files.h"
 #include "platform/runtime_error.h"
 #include "ui/event_loop.h"
 #include "ui/window.h"
@@ -33,7 +32,7 @@ void AnimatedPicture::LoadFile(const std::filesystem::path& real_path) {
   ShowPicture(nullptr);
   PictureRef picture;
   try {
-    picture = LoadPictureFile(real_path, window().windows().picture_budget());
+    picture = window().windows().LoadPicture(real_path);
   } catch (RuntimeError& e) {
     throw e.WithFile(real_path.string());
   }

@@ -12,6 +12,7 @@
 #include "platform/input_event.h"
 #include "platform/message_boxes.h"
 #include "platform/picture_budget.h"
+#include "platform/picture_memo.h"
 #include "ui/display_list.h"
 #include "ui/scheduler.h"
 #include "ui/window.h"
@@ -37,6 +38,13 @@ class Windows {
   Scheduler& scheduler() const { return scheduler_; }
   // The memory every picture the windows load from the game counts against.
   PictureBudget& picture_budget() { return picture_budget_; }
+  // The pictures kept decoded, when the player keeps them (see PictureMemo).
+  PictureMemo& picture_memo() { return picture_memo_; }
+  // Decodes a picture file of the game under the budget, or hands out the
+  // one kept from before.
+  PictureRef LoadPicture(const std::filesystem::path& real_path) {
+    return picture_memo_.Load(real_path, picture_budget_);
+  }
 
   // Makes a window (not loaded, hidden).
   Window& Add(std::string name);
@@ -108,6 +116,7 @@ class Windows {
 
  private:
   PictureBudget picture_budget_;
+  PictureMemo picture_memo_;
 
   void MouseMove(const InputEvent& event);
   // The pointer is over `under` now: the control it was over before hears

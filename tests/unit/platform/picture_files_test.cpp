@@ -11,6 +11,7 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/picture_memo.h"
 #include "platform/runtime_error.h"
 
 namespace qvl {
@@ -342,6 +343,34 @@ TEST(PictureBudgetTest, CountsThePicturesHeldAndGivesTheirBytesBack) {
   EXPECT_EQ(ErrorNumberOf([&] { LoadPictureFile(kPictures / "disposal.gif", small); }), 481) << "one picture";
   EXPECT_EQ(PictureBudget::BytesOf(0xFFFFFFFF, 0xFFFFFFFF, 0xFFFF) > PictureBudget::kMostBytesInAll, true)
       << "header sizes multiply without overflow";
+}
+
+// A player that keeps its pictures hands out the one decoded before while
+// the file is unchanged, decodes it again once the file has changed, and
+// keeps nothing of a file that failed; one that does not keep them decodes
+// every time.
+TEST(PictureMemo, KeepsEachFileWhileItIsUnchanged) {
+  ScratchFolder scratch;
+  const auto file = scratch.Write("door.gif", ReadBytes(kPictures / "disposal.gif"));
+  PictureBudget budget;
+  PictureMemo memo;
+  EXPECT_NE(memo.Load(file, budget), memo.Load(file, budget)) << "not keeping: decoded every time";
+
+  memo.Keep(true);
+  const PictureRef first = memo.Load(file, budget);
+  EXPECT_EQ(memo.Load(file, budget), first);
+  EXPECT_EQ(memo.KeptBytes(), PictureBudget::BytesOf(first->width, first->height, first->FrameCount()));
+
+  scratch.Write("door.gif", ReadBytes(kPictures / "still.bmp"));
+  const PictureRef changed = memo.Load(file, budget);
+  EXPECT_NE(changed, first);
+  EXPECT_EQ(changed->FrameCount(), 1) << "the new file's picture, not the old one";
+  EXPECT_EQ(memo.KeptBytes(), PictureBudget::BytesOf(changed->width, changed->height, 1));
+
+  const auto broken = scratch.Write("broken.gif", {'G', 'I', 'F', '8', '9', 'a'});
+  EXPECT_THROW(memo.Load(broken, budget), RuntimeError);
+  EXPECT_THROW(memo.Load(scratch.path() / "missing.gif", budget), RuntimeError);
+  EXPECT_EQ(memo.KeptBytes(), PictureBudget::BytesOf(changed->width, changed->height, 1));
 }
 
 }  // namespace
