@@ -24,8 +24,7 @@ int16_t FlagValue(const Player& p, int flag) {
   return p.game.Flags[static_cast<size_t>(flag)];
 }
 
-bool CheckFlag(const Player& p, int flag, int op, double value) {
-  const double current = FlagValue(p, flag);
+bool ConditionHolds(double current, int op, double value) {
   switch (op) {
     case data::flag_op::kEqual: return current == value;
     case data::flag_op::kNotEqual: return current != value;
@@ -33,6 +32,10 @@ bool CheckFlag(const Player& p, int flag, int op, double value) {
     case data::flag_op::kGreater: return current > value;
     default: return false;
   }
+}
+
+bool CheckFlag(const Player& p, int flag, int op, double value) {
+  return ConditionHolds(FlagValue(p, flag), op, value);
 }
 
 bool CheckFlag(const Player& p, const data::ObjectSlot& o, data::ConditionFields fields) {

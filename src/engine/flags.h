@@ -34,9 +34,12 @@ class FlagNestingGuard {
   Player& p_;
 };
 
-// Tests a flag condition: operator 0 "=", 1 "<>", 2 "<", 3 ">"; any other
-// operator is false. A flag number outside 0 … 255 is "Subscript out of
-// range" for the caller.
+// Whether a flag holding `current` meets a condition: operator 0 "=",
+// 1 "<>", 2 "<", 3 ">"; any other operator is false.
+bool ConditionHolds(double current, int op, double value);
+
+// Tests a flag condition as ConditionHolds does with the flag's value. A
+// flag number outside 0 … 255 is "Subscript out of range" for the caller.
 bool CheckFlag(const Player& p, int flag, int op, double value);
 
 // Tests the flag condition an object holds in `fields`.

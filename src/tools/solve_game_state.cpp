@@ -9,6 +9,7 @@
 #include "data/loc_rec.h"
 #include "data/object_fields.h"
 #include "data/scene_rec.h"
+#include "engine/flags.h"
 #include "game_window/inventory.h"
 #include "platform/cp1252.h"
 #include "platform/runtime_error.h"
@@ -185,9 +186,78 @@ std::string CopySignature(const data::SceneRec& rec) {
   return w.text();
 }
 
-// Whether the slot's object is of that kind, or carries a run-time mark
-// that may stand for it.
-bool MayBe(const data::ObjectSlot& o, int16_t kind) { return o.Kind == kind || o.Kind < 0; }
+// The items held, in the bar's order; sorted when every one of them can be
+// clicked on the bar. Then the order decides only which icon is which:
+// every move is tried with every icon, a new item goes at the end, and an
+// item used up or combined leaves a bar without gaps, whatever the order.
+std::vector<int16_t> HeldItems(Player& p) {
+  std::vector<int16_t> items;
+  bool all_shown = true;
+  for (int k = 1; k <= p.inventory.InvCount; ++k) {
+    items.push_back(p.inventory.Slot[static_cast<size_t>(k)].Item);
+    all_shown = all_shown && Clickable(p.windows.main.invitem(k));
+  }
+  if (all_shown) std::sort(items.begin(), items.end());
+  return items;
+}
+
+// Whether the slot's object is of that kind, masked or not. An object
+// marked as acted (a Responder that fired, a Flag Conjunction done for the
+// visit) never reads what it remembered again.
+bool IsKind(const data::ObjectSlot& o, int16_t kind) { return data::Unmasked(o.Kind) == kind; }
+
+// Stands for every remembered value that an object can never find equal to
+// its flag (see OnChangeValue).
+constexpr int64_t kNeverEqual = -100000;
+
+// A flag value an object remembers to act only on a change: it compares it
+// with the flag only while its condition holds, so a value that does not
+// meet the condition can never be found equal, and all such values behave
+// alike.
+int64_t OnChangeValue(int16_t remembered, const data::ObjectSlot& o, data::ConditionFields condition) {
+  return ConditionHolds(remembered, o[condition.op], o[condition.value]) ? remembered : kNeverEqual;
+}
+
+bool ConversationOnChange(const data::ObjectSlot& o) {
+  return IsKind(o, data::kConversation) && o[data::conversation::kShowMode] == data::show_mode::kWhileCondition &&
+         o[data::conversation::kOnlyOnChange] == 1;
+}
+
+bool RearmableFlagConjunction(const data::ObjectSlot& o) {
+  return IsKind(o, data::kFlagConjunction) && o[data::flag_conjunction::kRepeatable] == 1;
+}
+
+// The values a slot's object remembers to act only on a change, as far as
+// they can decide what it does: a Responder's, a Conversation's and a
+// Multi-Trigger's flag as the scene was set up, a re-armable Flag
+// Conjunction's flags as it last acted. The arrays keep what objects of
+// earlier scenes left in them; those are never read.
+void PutRememberedValues(IdentityWriter& w, const SceneState& s, int i) {
+  const size_t k = static_cast<size_t>(i);
+  const data::ObjectSlot& o = s.Rec.slot(i);
+  if (IsKind(o, data::kResponder) && o[data::responder::kTrigger] == data::responder::trigger::kFlag &&
+      o[data::responder::kOnlyOnChange] == 1) {
+    w.Put(OnChangeValue(s.RespValue[k], o, data::responder::kCondition));
+  }
+  if (ConversationOnChange(o)) w.Put(OnChangeValue(s.ConvValue[k], o, data::conversation::kShowCondition));
+  if (IsKind(o, data::kMultiTrigger) && o[data::multi_trigger::kOnlyOnChange] == 1) {
+    for (int r = 1; r <= data::multi_trigger::kRuleCount; ++r) {
+      w.Put(OnChangeValue(s.MtValue[static_cast<size_t>(r)][k], o, data::multi_trigger::Rule(r).condition));
+    }
+  }
+  if (RearmableFlagConjunction(o)) {
+    for (int c = 1; c <= data::flag_conjunction::kConditionCount; ++c) {
+      const data::flag_conjunction::ConditionSlot condition = data::flag_conjunction::Condition(c);
+      w.Put(o[condition.used] == 1 ? s.FcValue[static_cast<size_t>(c)][k] : kNeverEqual);
+    }
+  }
+  // A Responder set off by a sound: the sound it listens for and whether
+  // it has been heard.
+  if (IsKind(o, data::kResponder) && o[data::responder::kTrigger] == data::responder::trigger::kSound) {
+    w.Put(s.WatchedSound[k]);
+    w.Put(s.SoundHeard[k]);
+  }
+}
 
 // The last flag set is read only by a Conversation shown on a change and
 // by a re-armable Flag Conjunction of the scene shown. A scene load clears
@@ -196,8 +266,7 @@ bool MayBe(const data::ObjectSlot& o, int16_t kind) { return o.Kind == kind || o
 bool LastFlagSetCanBeRead(Player& p) {
   for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     const data::ObjectSlot& o = p.scene.Rec.slot(i);
-    if (MayBe(o, data::kConversation) && o[data::conversation::kOnlyOnChange] == 1) return true;
-    if (MayBe(o, data::kFlagConjunction) && o[data::flag_conjunction::kRepeatable] == 1) return true;
+    if (ConversationOnChange(o) || RearmableFlagConjunction(o)) return true;
   }
   return false;
 }
@@ -283,13 +352,14 @@ std::string IdentityText(Player& p, bool clock) {
   MainWindow& m = p.windows.main;
   w.Section("game");
   w.Put(g.CurrentScene);
-  w.Put(g.Hand);
+  // The item in hand, not the slot it came from (see HeldItems).
+  w.Put(ItemInHand(p) ? p.inventory.Slot[static_cast<size_t>(g.Hand)].Item : g.Hand);
   w.Put(g.ActiveConversation);
   w.Put(LastFlagSetCanBeRead(p) ? g.LastFlagSet : -1);
   w.Section("flags");
   for (int f = 1; f <= GameState::kFlagCount; ++f) w.Put(g.Flags[static_cast<size_t>(f)]);
   w.Section("items");
-  for (int k = 1; k <= p.inventory.InvCount; ++k) w.Put(p.inventory.Slot[static_cast<size_t>(k)].Item);
+  for (int16_t item : HeldItems(p)) w.Put(item);
   w.Section("map");
   for (int k = 1; k <= MapState::kLocationCount; ++k) w.Put(p.map.Location[static_cast<size_t>(k)].OnMap);
   w.Section("windows");
@@ -313,7 +383,7 @@ std::string IdentityText(Player& p, bool clock) {
     w.Put(Shown(m.Animation(i)) * 2 + Shown(m.NoGIF(i)));
     w.Put(s.SwitchRunning[k]);
     w.Put(s.LinkUsed[k]);
-    w.Put(MayBe(o, data::kReactor) && o[data::reactor::kOneShot] == 1 ? s.ReactorUsed[k] : -1);
+    w.Put(IsKind(o, data::kReactor) && o[data::reactor::kOneShot] == 1 ? s.ReactorUsed[k] : -1);
     w.Put(s.SwitchRunning[k] ? s.SwitchStateAtClick[k] : -1);
     // A turning Switch changes its flag when its picture has played
     // through: what is left of that counts like a Delay's countdown.
@@ -321,14 +391,7 @@ std::string IdentityText(Player& p, bool clock) {
       const std::optional<int64_t> through = m.Animation(i).PlayedThroughAt();
       w.Put(through ? std::max<int64_t>(*through - p.loop().NowMs(), 0) : -1);
     }
-    w.Put(MayBe(o, data::kResponder) ? s.RespValue[k] : -1);
-    w.Put(MayBe(o, data::kConversation) ? s.ConvValue[k] : -1);
-    for (int r = 1; r <= 3; ++r) w.Put(MayBe(o, data::kMultiTrigger) ? s.MtValue[static_cast<size_t>(r)][k] : -1);
-    for (int c = 1; c <= 6; ++c) {
-      w.Put(MayBe(o, data::kFlagConjunction) ? s.FcValue[static_cast<size_t>(c)][k] : -1);
-    }
-    w.Put(s.WatchedSound[k]);
-    w.Put(s.SoundHeard[k]);
+    PutRememberedValues(w, s, i);
   }
   for (int a = 1; a <= 4; ++a) w.Put(Shown(m.Directionl(a)));
   // Running Delays: what is left of each countdown, to the millisecond,
