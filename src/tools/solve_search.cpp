@@ -24,6 +24,8 @@ namespace {
 // Real seconds without any word from a player that is making a move before
 // the search gives that move up.
 constexpr int kSilenceSeconds = 300;
+// Waiting holders are listened to once in this many rounds.
+constexpr int kRoundsBetweenHolders = 64;
 
 // A player process connected to the search.
 struct Peer {
@@ -77,10 +79,20 @@ class Search {
     while (!Done()) {
       Dispatch();
       if (Done()) break;
+      // A waiting holder speaks only when it cannot copy itself for a move
+      // (or goes away): with thousands of them waiting, they are listened to
+      // only now and then, and whenever nothing else is heard.
+      const bool all = quiet_ || ++rounds_ % kRoundsBetweenHolders == 0;
       std::vector<pollfd> fds{{listen_fd_, POLLIN, 0}};
-      for (auto& peer : peers_) fds.push_back({peer->channel.fd(), POLLIN, 0});
-      const int ready = ::poll(fds.data(), fds.size(), 1000);
+      std::vector<Peer*> polled{nullptr};
+      for (auto& peer : peers_) {
+        if (!all && peer->role == Peer::Role::kParked) continue;
+        fds.push_back({peer->channel.fd(), POLLIN, 0});
+        polled.push_back(peer.get());
+      }
+      const int ready = ::poll(fds.data(), fds.size(), all ? 1000 : 100);
       if (ready < 0) continue;
+      quiet_ = ready == 0;
       if (ready == 0) {
         if (std::chrono::steady_clock::now() - last_word > std::chrono::seconds(kSilenceSeconds)) {
           GiveUpSilentMoves();
@@ -104,8 +116,8 @@ class Search {
       }
       for (size_t i = 1; i < fds.size(); ++i) {
         if (fds[i].revents == 0) continue;
-        Peer* peer = FindPeer(fds[i].fd);
-        if (peer == nullptr) continue;
+        Peer* peer = polled[i];
+        if (!peer->channel.open()) continue;
         std::optional<SolveMessage> message = peer->channel.Receive();
         if (!message) {
           Lost(*peer);
@@ -118,13 +130,6 @@ class Search {
   }
 
   bool Done() const { return start_answered_ && in_flight_ == 0 && waiting_.empty(); }
-
-  Peer* FindPeer(int fd) {
-    for (auto& peer : peers_) {
-      if (peer->channel.fd() == fd) return peer.get();
-    }
-    return nullptr;
-  }
 
   // Starts moves while fewer than `jobs` are being played, from the waiting
   // state found first: the search goes breadth first, so every player
@@ -342,6 +347,8 @@ class Search {
   std::map<int, size_t> next_move_;
   std::deque<int> waiting_;  // states whose holders wait to play their moves, in the order found
   int in_flight_ = 0;
+  int rounds_ = 0;
+  bool quiet_ = false;  // nothing was heard last time
   bool start_answered_ = false;
   bool stopping_ = false;
 };
