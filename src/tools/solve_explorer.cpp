@@ -176,7 +176,16 @@ class Explorer {
     out_.str("");
     err_.str("");
     const std::optional<SolveMessage> verdict = channel_.Receive();
-    if (!verdict || verdict->kind() != "PARK" || verdict->records.front().size() < 2) _exit(0);
+    if (!verdict || verdict->records.front().size() < 2) _exit(0);
+    // A player that came to a state known already, with moves of it still
+    // to be tried, is told to try one itself: it is that state exactly, and
+    // no copy is needed.
+    if (verdict->kind() == "PLAY") {
+      const size_t k = static_cast<size_t>(std::stoul(verdict->records.front()[1]));
+      if (k >= moves_.size()) _exit(0);
+      return PlayMove(k);
+    }
+    if (verdict->kind() != "PARK") _exit(0);
     const std::string my_state = verdict->records.front()[1];
     for (;;) {
       const std::optional<SolveMessage> order = channel_.Receive();
@@ -197,11 +206,15 @@ class Explorer {
       SolveMessage hello("HELLO");
       hello.Add({my_state, std::to_string(k)});
       if (!channel_.Send(hello)) _exit(1);
-      alarm(kMoveSeconds);
-      stage_ = Stage::kTidy;
-      tidy_steps_ = 0;
-      return Play(moves_[k].script);
+      return PlayMove(k);
     }
+  }
+
+  std::vector<ScriptCommand> PlayMove(size_t k) {
+    alarm(kMoveSeconds);
+    stage_ = Stage::kTidy;
+    tidy_steps_ = 0;
+    return Play(moves_[k].script);
   }
 
   const ExplorerSetup& setup_;

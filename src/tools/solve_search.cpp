@@ -297,6 +297,7 @@ class Search {
     }
     SolveState& state = result_.states[static_cast<size_t>(id)];
     if (!Explore(state)) {
+      if (identity == state.identity && TakeNextMove(peer, id, moves)) return;
       peer.channel.Send(SolveMessage("EXIT"));
       peer.channel.Close();
       return;
@@ -315,6 +316,32 @@ class Search {
     parked_[id] = &peer;
     next_move_[id] = 0;
     waiting_.push_back(id);
+  }
+
+  // A player that came to a known state (exactly: its identity with every
+  // countdown's time left) whose holder still waits to try moves tries the
+  // next one itself: that spares copying the holder for it.
+  bool TakeNextMove(Peer& peer, int id, const std::vector<SolveMove>& offered) {
+    if (stopping_ || !parked_.contains(id)) return false;
+    const SolveState& state = result_.states[static_cast<size_t>(id)];
+    size_t& next = next_move_[id];
+    if (next >= state.moves.size() || !SameMoves(offered, state.moves)) return false;
+    SolveMessage play("PLAY");
+    play.records.front().push_back(std::to_string(next));
+    if (!peer.channel.Send(play)) return false;
+    peer.role = Peer::Role::kPlaying;
+    peer.parent = id;
+    peer.move = static_cast<int>(next);
+    ++next;
+    ++in_flight_;
+    if (next >= state.moves.size()) Release(id);
+    return true;
+  }
+
+  static bool SameMoves(const std::vector<SolveMove>& a, const std::vector<SolveMove>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const SolveMove& x, const SolveMove& y) {
+      return x.description == y.description && x.script == y.script;
+    });
   }
 
   // Whether the player at this state is kept to try its moves.
