@@ -1,5 +1,9 @@
 #include "platform/heap_tuning.h"
 
+// Any C library header says which library this is (__GLIBC__); without one
+// the tuning below would silently compile to nothing.
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -18,6 +22,12 @@ void KeepHeapSmall() {
   mallopt(M_TRIM_THRESHOLD, kOwnPagesFrom);
   // The game's thread, the sound thread and a movie's: two pools do.
   mallopt(M_ARENA_MAX, 2);
+#endif
+}
+
+void GiveFreedMemoryBack() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
 #endif
 }
 

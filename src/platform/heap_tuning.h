@@ -8,4 +8,9 @@ namespace qvl {
 // Called once at the start of a program, before any thread starts.
 void KeepHeapSmall();
 
+// Hands the heap's free pages back to the system, after something large
+// made of many small blocks (a synthesizer, a movie's decoder, a scene's
+// pictures) has gone: without it they would stay resident for good.
+void GiveFreedMemoryBack();
+
 }  // namespace qvl
