@@ -3,7 +3,9 @@
 // SDL2_mixer's one music stream (the MP3 player has its own channel), so
 // the two can sound at once as the game's players could. The position is
 // counted from the start of play; the length comes from the file's tempo
-// map, as in headless play.
+// map, as in headless play. The synthesizer and its sound font (some
+// 10 MB) live only while the music plays: a stop lets them go, and a play
+// after a stop builds them again from the file.
 #include <SDL_mixer.h>
 
 #include <algorithm>
@@ -11,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/heap_tuning.h"
 #include "platform/media_backends.h"
 #include "platform/media_errors.h"
 #include "platform/sdl_audio.h"
@@ -35,15 +38,15 @@ class SdlMidiPlayer : public MusicPlayer {
     const auto font = media::FindSoundFont(std::getenv("SDL_SOUNDFONTS"), media::StandardSoundFontPlaces());
     if (!font) throw RuntimeError(err::kFileNotFound, media::kNoSoundFontMessage);
     Release();
-    Mix_SetSoundFonts(font->c_str());
-    Mix_Music* music = Mix_LoadMUSType_RW(SDL_RWFromFile(path.c_str(), "rb"), MUS_MID, SDL_TRUE);
-    if (music == nullptr) throw media::InvalidFileFormat();
-    music_.reset(music);
+    Load(path, *font);
+    path_ = path;
+    font_ = *font;
     length_ = seconds;
   }
 
   void Play(bool loop) override {
-    if (!music_) throw media::InvalidCall();
+    if (path_.empty()) throw media::InvalidCall();
+    if (!music_) Load(path_, font_);
     Mix_VolumeMusic(MusicVolume());
     if (Mix_PlayMusic(music_.get(), loop ? -1 : 1) != 0) {
       throw RuntimeError(err::kInvalidCall, std::string("Cannot play the music: ") + Mix_GetError());
@@ -55,7 +58,7 @@ class SdlMidiPlayer : public MusicPlayer {
   }
 
   void Stop() override {
-    if (music_) Mix_HaltMusic();
+    LetSynthesizerGo();
     playing_ = false;
     offset_ = 0.0;
   }
@@ -84,24 +87,44 @@ class SdlMidiPlayer : public MusicPlayer {
   }
 
   double Length() const override { return length_; }
-  bool IsLoaded() const override { return music_ != nullptr; }
+  bool IsLoaded() const override { return !path_.empty(); }
   bool IsPlaying() const override { return playing_ && music_ && Mix_PlayingMusic() != 0; }
 
   void Release() override {
-    if (music_) Mix_HaltMusic();
-    music_.reset();
+    LetSynthesizerGo();
+    path_.clear();
+    font_.clear();
     playing_ = false;
     offset_ = 0.0;
     length_ = 0.0;
   }
 
  private:
+  // Builds the synthesizer with the sound font and reads the file into it.
+  void Load(const std::string& path, const std::string& font) {
+    Mix_SetSoundFonts(font.c_str());
+    Mix_Music* music = Mix_LoadMUSType_RW(SDL_RWFromFile(path.c_str(), "rb"), MUS_MID, SDL_TRUE);
+    if (music == nullptr) throw media::InvalidFileFormat();
+    music_.reset(music);
+  }
+
+  // Halts the music and frees the synthesizer with its sound font; the
+  // heap they took goes back to the system.
+  void LetSynthesizerGo() {
+    if (!music_) return;
+    Mix_HaltMusic();
+    music_.reset();
+    GiveFreedMemoryBack();
+  }
+
   int MusicVolume() const {
     return static_cast<int>(std::lround(media::GainFromVolume(volume_) * MIX_MAX_VOLUME));
   }
 
   media::SdlAudio audio_;  // first: the device outlives the music
   std::unique_ptr<Mix_Music, void (*)(Mix_Music*)> music_{nullptr, Mix_FreeMusic};
+  std::string path_;  // the file loaded, empty when none
+  std::string font_;  // the sound font it was loaded with
   double length_ = 0.0;
   double offset_ = 0.0;
   bool playing_ = false;
