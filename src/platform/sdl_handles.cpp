@@ -23,6 +23,17 @@ Surface WrapPixels(const uint32_t* pixels, int width, int height) {
 }
 
 Image ToImage(SDL_Surface* surface) {
+  // Pixels without a palette or a transparent colour go straight into the
+  // image, with no copy of the whole picture in between.
+  if (!SDL_ISPIXELFORMAT_INDEXED(surface->format->format) && !SDL_HasColorKey(surface) &&
+      SDL_LockSurface(surface) == 0) {
+    Image image(surface->w, surface->h);
+    const int converted = SDL_ConvertPixels(surface->w, surface->h, surface->format->format, surface->pixels,
+                                            surface->pitch, SDL_PIXELFORMAT_ARGB8888, image.pixels.data(),
+                                            surface->w * 4);
+    SDL_UnlockSurface(surface);
+    if (converted == 0) return image;
+  }
   Surface argb(SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0));
   if (!argb || SDL_LockSurface(argb.get()) != 0) return Image{};
   Image image(argb->w, argb->h);
