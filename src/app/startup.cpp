@@ -8,6 +8,7 @@
 #include "platform/text_numbers.h"
 #include "shell/display_services.h"
 #include "shell/quit.h"
+#include "shell/skin.h"
 
 namespace qvl {
 
@@ -45,6 +46,8 @@ void StartFormLoad(Player& p) {
   if (p.startup.ShowSplash) f.QVLPVersion.Show();
   p.music.MusicOn = true;
   f.Timer1.SetTimerEnabled(true);
+  // The skin's pictures are decoded while the start window waits.
+  if (p.startup.StandardSkin) PrepareStandardSkin(p);
   Yield(p);
 }
 

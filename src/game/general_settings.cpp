@@ -229,6 +229,7 @@ void GetInitData(Player& p) {
       if (file.Length() == data::GenRec::kSize) gen = file.Read<data::GenRec>(1);
     }
     p.startup.ShowSplash = gen.SplashFlag.Trimmed() == "1";
+    p.startup.StandardSkin = gen.StandardSkin != 0;
     p.startup.ChangeResolution = gen.ResolutionChange == 1;
   } catch (const RuntimeError& error) {
     if (error.number() == err::kPathNotFound) {
@@ -255,6 +256,8 @@ void OpenGenBase(Player& p) {
   } catch (const RuntimeError& error) {
     ReportUnexpected(p, "OpenGenBase", error);
   }
+  // The skin is in: pictures prepared for it and not taken are not wanted.
+  p.runtime().windows().picture_memo().ClosePreparing();
 }
 
 void OpenLocBase(Player& p) {

@@ -22,6 +22,8 @@ struct StartupState {
   std::string DiscMount;
   std::string DiscGameFolder;
   bool ShowSplash = false;
+  // The general settings choose the standard skin (read by GetInitData).
+  bool StandardSkin = false;
   bool ChangeResolution = false;
   int32_t ScreenWidthPx = 0;
   int32_t ScreenHeightPx = 0;

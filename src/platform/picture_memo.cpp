@@ -1,15 +1,29 @@
 #include "platform/picture_memo.h"
 
 #include "platform/picture_files.h"
+#include "platform/runtime_error.h"
 
 namespace qvl {
 
-PictureRef PictureMemo::Load(const std::filesystem::path& real_path, PictureBudget& budget) {
-  if (!keep_) return LoadPictureFile(real_path, budget);
+namespace {
+
+// When the file was last written and how long it is; false when either
+// cannot be told.
+bool ReadStamp(const std::filesystem::path& path, std::filesystem::file_time_type& stamp, std::uintmax_t& size) {
   std::error_code error;
-  const auto stamp = std::filesystem::last_write_time(real_path, error);
-  const auto size = error ? 0 : std::filesystem::file_size(real_path, error);
-  if (error) return LoadPictureFile(real_path, budget);
+  stamp = std::filesystem::last_write_time(path, error);
+  if (!error) size = std::filesystem::file_size(path, error);
+  return !error;
+}
+
+}  // namespace
+
+PictureRef PictureMemo::Load(const std::filesystem::path& real_path, PictureBudget& budget) {
+  if (PictureRef prepared = TakePrepared(real_path)) return prepared;
+  if (!keep_) return LoadPictureFile(real_path, budget);
+  std::filesystem::file_time_type stamp;
+  std::uintmax_t size = 0;
+  if (!ReadStamp(real_path, stamp, size)) return LoadPictureFile(real_path, budget);
   auto found = kept_.find(real_path);
   if (found != kept_.end()) {
     if (found->second.stamp == stamp && found->second.size == size) return found->second.picture;
@@ -22,6 +36,34 @@ PictureRef PictureMemo::Load(const std::filesystem::path& real_path, PictureBudg
   kept_.emplace(real_path, Kept{stamp, size, picture, bytes});
   kept_bytes_ += bytes;
   return picture;
+}
+
+void PictureMemo::Prepare(const std::filesystem::path& real_path, PictureBudget& budget) {
+  if (preparing_closed_) return;
+  Kept entry;
+  if (!ReadStamp(real_path, entry.stamp, entry.size)) return;
+  try {
+    entry.picture = LoadPictureFile(real_path, budget);
+  } catch (const RuntimeError&) {
+    return;
+  }
+  prepared_[real_path] = std::move(entry);
+}
+
+void PictureMemo::ClosePreparing() {
+  prepared_.clear();
+  preparing_closed_ = true;
+}
+
+PictureRef PictureMemo::TakePrepared(const std::filesystem::path& real_path) {
+  auto found = prepared_.find(real_path);
+  if (found == prepared_.end()) return nullptr;
+  const Kept entry = std::move(found->second);
+  prepared_.erase(found);
+  std::filesystem::file_time_type stamp;
+  std::uintmax_t size = 0;
+  if (!ReadStamp(real_path, stamp, size) || stamp != entry.stamp || size != entry.size) return nullptr;
+  return entry.picture;
 }
 
 }  // namespace qvl

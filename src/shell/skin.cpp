@@ -10,21 +10,31 @@ namespace {
 
 std::string Gfx(Player& p, const std::string& name) { return p.AppPath() + "resource/gfx/" + name; }
 
-// A background: "name.jpg" wins; "name.bmp" only when the ".jpg" is missing.
-void LoadBackground(Player& p, const std::string& name, ui::PictureBox& target) {
+// The file of a background: "name.jpg" wins; "name.bmp" only when the
+// ".jpg" is missing; empty when neither is there.
+std::string BackgroundFile(Player& p, const std::string& name) {
   const std::string jpg = Gfx(p, name + ".jpg");
   const std::string bmp = Gfx(p, name + ".bmp");
-  if (!FileExists(p, jpg) && FileExists(p, bmp)) {
-    target.SetPicture(LoadGamePicture(p, bmp));
-  } else if (FileExists(p, jpg)) {
-    target.SetPicture(LoadGamePicture(p, jpg));
-  }
+  if (FileExists(p, jpg)) return jpg;
+  if (FileExists(p, bmp)) return bmp;
+  return "";
+}
+
+void LoadBackground(Player& p, const std::string& name, ui::PictureBox& target) {
+  const std::string file = BackgroundFile(p, name);
+  if (!file.empty()) target.SetPicture(LoadGamePicture(p, file));
 }
 
 void LoadButton(Player& p, const std::string& file, ui::AnimatedPicture& target) {
   const std::string path = Gfx(p, file);
   if (FileExists(p, path)) target.LoadFile(RealPath(p, path));
 }
+
+// The standard skin's backgrounds and buttons, in the order they load.
+constexpr const char* kBackgrounds[] = {"bgmenu", "bggame", "bgsave", "bgload", "bgquit"};
+constexpr const char* kButtons[] = {"btnintro.gif", "btnnew.gif",     "btnload.gif", "btncredits.gif",
+                                    "btnclose.gif", "btnquit.gif",    "btnsave.gif", "btnexamine.gif",
+                                    "btnyes.gif",   "btnno.gif",      "btnok.gif",   "btncancel.gif"};
 
 }  // namespace
 
@@ -86,6 +96,20 @@ void LoadStandardSkin(Player& p) {
   LoadButton(p, "btnno.gif", store.No_Resource);
   LoadButton(p, "btnok.gif", store.OK_Resource);
   LoadButton(p, "btncancel.gif", store.Cancel_Resource);
+}
+
+void PrepareStandardSkin(Player& p) {
+  std::vector<std::string> files;
+  for (const char* name : kBackgrounds) files.push_back(BackgroundFile(p, name));
+  for (const char* button : kButtons) files.push_back(Gfx(p, button));
+  for (const std::string& file : files) {
+    auto found = file.empty() ? std::nullopt : FindGameFile(p, file);
+    if (!found) continue;
+    p.loop().PostSpare([&p, real = *found] {
+      ui::Windows& windows = p.runtime().windows();
+      windows.picture_memo().Prepare(real, windows.picture_budget());
+    });
+  }
 }
 
 }  // namespace qvl

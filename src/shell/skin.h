@@ -19,4 +19,9 @@ void PlaceSkinControl(Player& p, int index, const std::string& position);
 // when it exists. What is missing keeps the built-in look.
 void LoadStandardSkin(Player& p);
 
+// Decodes the standard skin's pictures in the program's spare time ahead
+// of LoadStandardSkin, which then takes them instead of reading the files
+// again.
+void PrepareStandardSkin(Player& p);
+
 }  // namespace qvl

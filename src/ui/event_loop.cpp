@@ -88,8 +88,19 @@ void EventLoop::WaitUntil(const std::function<bool()>& done, WaitKind kind) {
   }
 }
 
+bool EventLoop::RunSpare() {
+  if (spare_.empty() || HasPendingWork()) return false;
+  if (std::optional<int64_t> next = scheduler_.NextDue(); next && *next - NowMs() < kSpareTimeMs) return false;
+  auto task = std::move(spare_.front());
+  spare_.pop_front();
+  task();
+  return true;
+}
+
 void EventLoop::PassTime(std::optional<int64_t> until_ms) {
   if (HasPendingWork()) return;
+  // Time that would be slept is spent on spare-time work first.
+  if (RunSpare()) return;
   std::optional<int64_t> next = scheduler_.NextDue();
   if (until_ms && (!next || *until_ms < *next)) next = until_ms;
 

@@ -68,6 +68,12 @@ class EventLoop {
   void PushInput(InputEvent event) { input_.push_back(std::move(event)); }
   // Queues a task for the next DoEvents (a control's notification).
   void Post(std::function<void()> task) { posted_.push_back(std::move(task)); }
+  // Queues work for spare time: it runs, one task at a time, when time
+  // would pass with nothing else to do and no timer is due within
+  // kSpareTimeMs, so it never delays the game. It is not pending work: a
+  // script's `ready` does not wait for it.
+  void PostSpare(std::function<void()> task) { spare_.push_back(std::move(task)); }
+  static constexpr int64_t kSpareTimeMs = 50;
 
   // Runs the pending input events, posted tasks and due timers once.
   // Returns whether anything ran.
@@ -80,7 +86,7 @@ class EventLoop {
   void WaitUntil(const std::function<bool()>& done, WaitKind kind = WaitKind::kGame);
 
   // Lets time pass up to `until_ms` at most, stopping early at the next
-  // timer or input. Virtual time with nothing pending and no limit throws
+  // timer or input, or after one task of spare-time work. Virtual time with nothing pending and no limit throws
   // Hang.
   void PassTime(std::optional<int64_t> until_ms);
 
@@ -103,6 +109,8 @@ class EventLoop {
  private:
   // DoEvents' work: the pending input, the posted tasks, the due timers.
   bool RunPending();
+  // Runs one spare-time task when there is one and time for it.
+  bool RunSpare();
   Scheduler& scheduler_;
   VirtualClock* virtual_clock_;
   ScreenOutput* screen_;
@@ -111,6 +119,7 @@ class EventLoop {
   std::function<void()> before_sleep_;
   std::deque<InputEvent> input_;
   std::deque<std::function<void()>> posted_;
+  std::deque<std::function<void()>> spare_;
   std::vector<WaitKind> waits_;
   bool ended_ = false;
 };

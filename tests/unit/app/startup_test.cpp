@@ -113,6 +113,45 @@ TEST(StartUp, StandardSkinPrefersTheJpgBackground) {
   EXPECT_FALSE(both.p().windows.main.Picture1.picture()) << "no game background: the built-in look stays";
 }
 
+// The skin's pictures are decoded while the start window waits and handed
+// to the skin when it loads; a file written since is read again, and a
+// damaged one is still reported by the settings step that loads the skin.
+TEST(StartUp, SkinPicturesAreDecodedWhileTheStartWindowWaits) {
+  PictureBudget budget;
+  GameFolder folder;
+  folder.WriteSettings(SettingsWithLayout());
+  folder.CopyIn(kSkinGfx / "bgmenu.jpg", "resource/gfx/bgmenu.jpg");
+  folder.CopyIn(kSkinGfx / "btnnew.gif", "resource/gfx/btnnew.gif");
+  {
+    TestPlayer t(folder.dir());
+    t.StartAndRun(1199);
+    EXPECT_TRUE(t.p().runtime().windows().picture_memo().HasPrepared());
+    t.RunTo(1200);
+    EXPECT_TRUE(!t.p().runtime().windows().picture_memo().HasPrepared());
+    EXPECT_EQ(t.p().windows.main_menu.Picture1.picture()->frames[0].image.pixels,
+              LoadPictureFile(kSkinGfx / "bgmenu.jpg", budget)->frames[0].image.pixels);
+    EXPECT_TRUE(t.boxes.empty());
+  }
+  {
+    TestPlayer t(folder.dir());
+    t.StartAndRun(1000);
+    folder.CopyIn(kSkinGfx / "bgmenu.bmp", "resource/gfx/bgmenu.jpg");  // now another picture
+    t.RunTo(1200);
+    const PictureRef& shown = t.p().windows.main_menu.Picture1.picture();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->frames[0].image.pixels, LoadPictureFile(kSkinGfx / "bgmenu.bmp", budget)->frames[0].image.pixels);
+  }
+  {
+    folder.WriteFile("resource/gfx/bgmenu.jpg", "\xFF\xD8\xFF damaged");
+    TestPlayer t(folder.dir());
+    t.StartAndRun(1200);
+    ASSERT_EQ(t.boxes.size(), 1u);
+    EXPECT_EQ(t.boxes[0].rfind("QuorvelPlayer | Unexpected error in procedure: OpenGenBase\r\nError #481", 0), 0u)
+        << t.boxes[0];
+    EXPECT_TRUE(!t.p().runtime().windows().picture_memo().HasPrepared());
+  }
+}
+
 TEST(StartUp, SkinButtonsShowTheirNormalFrameAndLayoutPlacesThem) {
   GameFolder folder;
   data::GenRec gen = SettingsWithLayout();

@@ -143,6 +143,20 @@ TEST(EventLoop, PostedTasksAndEndingTheProgram) {
 }
 
 // The loop sleeps through a real-time wait without spinning.
+// Spare-time work runs one task at a time when time would pass, never
+// with a timer due within 50 ms, and is not work a script waits for.
+TEST(EventLoop, SpareTimeWorkWaitsForTimeThatWouldBeSlept) {
+  Loop t;
+  std::vector<std::string> done;
+  t.scheduler.Start(40, false, [&] { done.push_back("timer@" + std::to_string(t.clock.NowMs())); });
+  t.scheduler.Start(200, false, [&] { done.push_back("late@" + std::to_string(t.clock.NowMs())); });
+  t.loop.PostSpare([&] { done.push_back("spare1@" + std::to_string(t.clock.NowMs())); });
+  t.loop.PostSpare([&] { done.push_back("spare2@" + std::to_string(t.clock.NowMs())); });
+  EXPECT_FALSE(t.loop.HasPendingWork());
+  t.loop.WaitUntil([&] { return done.size() == 4; });
+  EXPECT_EQ(done, (std::vector<std::string>{"timer@40", "spare1@40", "spare2@40", "late@200"}));
+}
+
 TEST(EventLoop, RealTimeWaitsSleepUntilTheTimer) {
   RealClock clock;
   Scheduler scheduler(clock);
