@@ -191,7 +191,7 @@ class MovieFile {
 
 class FfmpegMoviePlayer : public MoviePlayer {
  public:
-  FfmpegMoviePlayer() : feed_(media::kMovieSdlChannel, [this](int16_t* out, int frames) { FillSound(out, frames); }) {}
+  FfmpegMoviePlayer() : feed_(audio_, media::kMovieSdlChannel, [this](int16_t* out, int frames) { FillSound(out, frames); }) {}
   ~FfmpegMoviePlayer() override { Close(); }
 
   void Open(const std::string& path) override {

@@ -1,7 +1,6 @@
 #include "platform/sdl_audio.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cmath>
@@ -22,29 +21,31 @@ void GainEffect(int, void* stream, int length, void* gain) {
 
 }  // namespace
 
-SdlAudio::SdlAudio() {
+SdlAudio::SdlAudio() : mix_(LoadMixer()) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     throw RuntimeError(err::kInvalidCall, std::string("Cannot open the sound device: ") + SDL_GetError());
   }
-  Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID);
+  mix_->Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID);
   // The exact format is asked for, so every backend can write 16-bit stereo
   // at 44100 Hz without looking. A buffer of 2048 frames (46 ms) wakes the
   // sound thread 21 times a second, also while the game is silent.
-  if (Mix_OpenAudioDevice(kOutputRate, AUDIO_S16SYS, 2, kDeviceBufferFrames, nullptr, 0) != 0) {
+  if (mix_->Mix_OpenAudioDevice(kOutputRate, AUDIO_S16SYS, 2, kDeviceBufferFrames, nullptr, 0) != 0) {
     const std::string message = Mix_GetError();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     throw RuntimeError(err::kInvalidCall, "Cannot open the sound device: " + message);
   }
-  if (Mix_AllocateChannels(-1) < kSdlChannelCount) Mix_AllocateChannels(kSdlChannelCount);
-  Mix_ReserveChannels(kSdlChannelCount);
+  if (mix_->Mix_AllocateChannels(-1) < kSdlChannelCount) mix_->Mix_AllocateChannels(kSdlChannelCount);
+  mix_->Mix_ReserveChannels(kSdlChannelCount);
 }
 
 SdlAudio::~SdlAudio() {
-  Mix_CloseAudio();
+  mix_->Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void ApplyLiveGain(int sdl_channel, LiveGain* gain) { Mix_RegisterEffect(sdl_channel, GainEffect, nullptr, gain); }
+void ApplyLiveGain(const SdlAudio& audio, int sdl_channel, LiveGain* gain) {
+  audio.mix().Mix_RegisterEffect(sdl_channel, GainEffect, nullptr, gain);
+}
 
 void ScaleStereo(int16_t* frames, int frame_count, float left, float right) {
   if (left == 1.0f && right == 1.0f) return;
@@ -57,11 +58,12 @@ void ScaleStereo(int16_t* frames, int frame_count, float left, float right) {
   }
 }
 
-PcmFeed::PcmFeed(int sdl_channel, Fill fill)
-    : channel_(sdl_channel),
+PcmFeed::PcmFeed(const SdlAudio& audio, int sdl_channel, Fill fill)
+    : mix_(audio.mixer()),
+      channel_(sdl_channel),
       fill_(std::move(fill)),
       silence_(std::make_unique<uint8_t[]>(kSilenceBytes)),
-      chunk_(Mix_QuickLoad_RAW(silence_.get(), kSilenceBytes), Mix_FreeChunk) {
+      chunk_(mix_->Mix_QuickLoad_RAW(silence_.get(), kSilenceBytes), mix_->Mix_FreeChunk) {
   if (!chunk_) throw RuntimeError(err::kInvalidCall, std::string("Cannot prepare a sound channel: ") + Mix_GetError());
 }
 
@@ -69,18 +71,18 @@ PcmFeed::~PcmFeed() { Halt(); }
 
 void PcmFeed::Start() {
   Halt();
-  Mix_Volume(channel_, MIX_MAX_VOLUME);
-  if (Mix_PlayChannel(channel_, chunk_.get(), -1) < 0) {
+  mix_->Mix_Volume(channel_, MIX_MAX_VOLUME);
+  if (mix_->Mix_PlayChannel(channel_, chunk_.get(), -1) < 0) {
     throw RuntimeError(err::kInvalidCall, std::string("Cannot play on the sound device: ") + Mix_GetError());
   }
-  Mix_RegisterEffect(channel_, Effect, nullptr, this);
+  mix_->Mix_RegisterEffect(channel_, Effect, nullptr, this);
   running_ = true;
 }
 
 void PcmFeed::Halt() {
   // Halting takes the device's lock, so a running callback finishes first;
   // the effect is dropped with the sound.
-  if (running_) Mix_HaltChannel(channel_);
+  if (running_) mix_->Mix_HaltChannel(channel_);
   running_ = false;
 }
 

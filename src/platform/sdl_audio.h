@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-struct Mix_Chunk;
+#include "platform/mixer_library.h"
 
 namespace qvl::media {
 
@@ -32,6 +32,13 @@ class SdlAudio {
   ~SdlAudio();
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
+
+  // SDL2_mixer's functions, for the sounds played on this device.
+  const MixerLibrary& mix() const { return *mix_; }
+  const MixerRef& mixer() const { return mix_; }
+
+ private:
+  MixerRef mix_;
 };
 
 // Left and right gains of a channel, read by the audio thread while the
@@ -48,7 +55,7 @@ struct LiveGain {
 // Applies `gain` to whatever SDL channel `sdl_channel` plays, until the
 // sound there ends or is replaced (SDL_mixer then drops the effect).
 // `gain` must outlive the sound.
-void ApplyLiveGain(int sdl_channel, LiveGain* gain);
+void ApplyLiveGain(const SdlAudio& audio, int sdl_channel, LiveGain* gain);
 
 // Multiplies interleaved 16-bit stereo frames by the two gains, clipping.
 void ScaleStereo(int16_t* frames, int frame_count, float left, float right);
@@ -61,7 +68,7 @@ void ScaleStereo(int16_t* frames, int frame_count, float left, float right);
 class PcmFeed {
  public:
   using Fill = std::function<void(int16_t* frames, int frame_count)>;
-  PcmFeed(int sdl_channel, Fill fill);
+  PcmFeed(const SdlAudio& audio, int sdl_channel, Fill fill);
   ~PcmFeed();
   PcmFeed(const PcmFeed&) = delete;
   PcmFeed& operator=(const PcmFeed&) = delete;
@@ -73,6 +80,7 @@ class PcmFeed {
  private:
   static void Effect(int channel, void* stream, int length, void* self);
 
+  MixerRef mix_;
   int channel_;
   Fill fill_;
   std::unique_ptr<uint8_t[]> silence_;

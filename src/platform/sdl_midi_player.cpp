@@ -6,8 +6,6 @@
 // map, as in headless play. The synthesizer and its sound font (some
 // 10 MB) live only while the music plays: a stop lets them go, and a play
 // after a stop builds them again from the file.
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -47,8 +45,8 @@ class SdlMidiPlayer : public MusicPlayer {
   void Play(bool loop) override {
     if (path_.empty()) throw media::InvalidCall();
     if (!music_) Load(path_, font_);
-    Mix_VolumeMusic(MusicVolume());
-    if (Mix_PlayMusic(music_.get(), loop ? -1 : 1) != 0) {
+    audio_.mix().Mix_VolumeMusic(MusicVolume());
+    if (audio_.mix().Mix_PlayMusic(music_.get(), loop ? -1 : 1) != 0) {
       throw RuntimeError(err::kInvalidCall, std::string("Cannot play the music: ") + Mix_GetError());
     }
     playing_ = true;
@@ -65,7 +63,7 @@ class SdlMidiPlayer : public MusicPlayer {
 
   void SetVolume(int32_t volume) override {
     volume_ = volume;
-    if (playing_) Mix_VolumeMusic(MusicVolume());
+    if (playing_) audio_.mix().Mix_VolumeMusic(MusicVolume());
   }
 
   void SetBalance(int32_t) override { throw media::InvalidCall(); }
@@ -73,7 +71,7 @@ class SdlMidiPlayer : public MusicPlayer {
   void SetPosition(double seconds) override {
     if (seconds != 0.0) throw media::InvalidCall();
     if (playing_ && music_) {
-      Mix_RewindMusic();
+      audio_.mix().Mix_RewindMusic();
       started_ = SteadyClock::now();
     }
     offset_ = 0.0;
@@ -88,7 +86,7 @@ class SdlMidiPlayer : public MusicPlayer {
 
   double Length() const override { return length_; }
   bool IsLoaded() const override { return !path_.empty(); }
-  bool IsPlaying() const override { return playing_ && music_ && Mix_PlayingMusic() != 0; }
+  bool IsPlaying() const override { return playing_ && music_ && audio_.mix().Mix_PlayingMusic() != 0; }
 
   void Release() override {
     LetSynthesizerGo();
@@ -102,8 +100,8 @@ class SdlMidiPlayer : public MusicPlayer {
  private:
   // Builds the synthesizer with the sound font and reads the file into it.
   void Load(const std::string& path, const std::string& font) {
-    Mix_SetSoundFonts(font.c_str());
-    Mix_Music* music = Mix_LoadMUSType_RW(SDL_RWFromFile(path.c_str(), "rb"), MUS_MID, SDL_TRUE);
+    audio_.mix().Mix_SetSoundFonts(font.c_str());
+    Mix_Music* music = audio_.mix().Mix_LoadMUSType_RW(SDL_RWFromFile(path.c_str(), "rb"), MUS_MID, SDL_TRUE);
     if (music == nullptr) throw media::InvalidFileFormat();
     music_.reset(music);
   }
@@ -112,7 +110,7 @@ class SdlMidiPlayer : public MusicPlayer {
   // heap they took goes back to the system.
   void LetSynthesizerGo() {
     if (!music_) return;
-    Mix_HaltMusic();
+    audio_.mix().Mix_HaltMusic();
     music_.reset();
     GiveFreedMemoryBack();
   }
@@ -122,7 +120,7 @@ class SdlMidiPlayer : public MusicPlayer {
   }
 
   media::SdlAudio audio_;  // first: the device outlives the music
-  std::unique_ptr<Mix_Music, void (*)(Mix_Music*)> music_{nullptr, Mix_FreeMusic};
+  std::unique_ptr<Mix_Music, void (*)(Mix_Music*)> music_{nullptr, audio_.mix().Mix_FreeMusic};
   std::string path_;  // the file loaded, empty when none
   std::string font_;  // the sound font it was loaded with
   double length_ = 0.0;

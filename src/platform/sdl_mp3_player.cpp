@@ -6,8 +6,6 @@
 // the two), and instant seeking. A soundtrack costs about 10 MB of memory
 // per minute of music, well within the player's budget for the few
 // minutes a game's music runs.
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -27,7 +25,7 @@ using ChunkPtr = std::unique_ptr<Mix_Chunk, void (*)(Mix_Chunk*)>;
 
 class SdlMp3Player : public MusicPlayer {
  public:
-  SdlMp3Player() : feed_(media::kMp3SdlChannel, [this](int16_t* out, int frames) { Fill(out, frames); }) {}
+  SdlMp3Player() : feed_(audio_, media::kMp3SdlChannel, [this](int16_t* out, int frames) { Fill(out, frames); }) {}
   ~SdlMp3Player() override { feed_.Halt(); }
 
   const char* Kind() const override { return "mp3"; }
@@ -35,9 +33,9 @@ class SdlMp3Player : public MusicPlayer {
   void Open(const std::string& path) override {
     const media::MediaInfo info = probes_.Probe(path);
     if (!info.has_audio) throw media::InvalidFileFormat();
-    Mix_Chunk* raw = Mix_LoadWAV(path.c_str());
+    Mix_Chunk* raw = audio_.mix().Mix_LoadWAV(path.c_str());
     if (raw == nullptr) throw media::InvalidFileFormat();
-    ChunkPtr chunk(raw, Mix_FreeChunk);
+    ChunkPtr chunk(raw, audio_.mix().Mix_FreeChunk);
     feed_.Halt();
     // The old chunk is freed after the lock is let go: freeing takes the
     // audio device's lock, which the audio thread holds while it waits for
@@ -106,7 +104,7 @@ class SdlMp3Player : public MusicPlayer {
 
   void Release() override {
     feed_.Halt();
-    ChunkPtr old(nullptr, Mix_FreeChunk);  // freed after the lock, as in Open
+    ChunkPtr old(nullptr, audio_.mix().Mix_FreeChunk);  // freed after the lock, as in Open
     std::lock_guard lock(mutex_);
     chunk_.swap(old);
     samples_ = nullptr;
@@ -142,7 +140,7 @@ class SdlMp3Player : public MusicPlayer {
 
   media::SdlAudio audio_;  // first: the device outlives the feed and the chunk
   mutable std::mutex mutex_;
-  ChunkPtr chunk_{nullptr, Mix_FreeChunk};
+  ChunkPtr chunk_{nullptr, audio_.mix().Mix_FreeChunk};
   const int16_t* samples_ = nullptr;
   int64_t frames_ = 0;
   int64_t cursor_ = 0;

@@ -2,8 +2,6 @@
 // sound under an effect that applies its volume and pan exactly as the
 // game's old mixer did. Decoded WAV files are kept in a small cache so the
 // button clicks and footsteps a game repeats are not read again each time.
-#include <SDL_mixer.h>
-
 #include <array>
 #include <filesystem>
 #include <list>
@@ -27,7 +25,7 @@ class ChunkCache {
  public:
   static constexpr size_t kBudgetBytes = 8u << 20;
 
-  ChunkRef Load(const std::string& path) {
+  ChunkRef Load(const media::SdlAudio& audio, const std::string& path) {
     std::error_code ec;
     const auto stamp = std::filesystem::last_write_time(path, ec);
     auto found = entries_.find(path);
@@ -35,9 +33,9 @@ class ChunkCache {
       Touch(found);
       return found->second.chunk;
     }
-    Mix_Chunk* raw = Mix_LoadWAV(path.c_str());
+    Mix_Chunk* raw = audio.mix().Mix_LoadWAV(path.c_str());
     if (raw == nullptr) throw media::InvalidFileFormat();
-    ChunkRef chunk(raw, Mix_FreeChunk);
+    ChunkRef chunk(raw, audio.mix().Mix_FreeChunk);
     if (found != entries_.end()) Drop(found);
     order_.push_front(path);
     entries_[path] = Entry{chunk, stamp, order_.begin()};
@@ -83,21 +81,21 @@ class SdlSoundMixer : public Mixer {
     // The header is read first so a bad file fails with the same error as
     // in headless play.
     media::ReadWavSeconds(path);
-    ChunkRef chunk = cache_.Load(path);
+    ChunkRef chunk = cache_.Load(audio_, path);
     const int sdl = media::SdlChannel(channel);
     // The new sound starts muted until its effect is in place, so not one
     // block goes out at the old channel's levels.
-    Mix_HaltChannel(sdl);
-    Mix_Volume(sdl, 0);
-    if (Mix_PlayChannel(sdl, chunk.get(), loop ? -1 : 0) < 0) {
+    audio_.mix().Mix_HaltChannel(sdl);
+    audio_.mix().Mix_Volume(sdl, 0);
+    if (audio_.mix().Mix_PlayChannel(sdl, chunk.get(), loop ? -1 : 0) < 0) {
       throw RuntimeError(err::kInvalidCall, std::string("Cannot play the sound: ") + Mix_GetError());
     }
     ch.chunk = std::move(chunk);
     ch.pan = 0;
     ch.volume = 0;
     ch.gain.Set(1.0, 1.0);
-    media::ApplyLiveGain(sdl, &ch.gain);
-    Mix_Volume(sdl, MIX_MAX_VOLUME);
+    media::ApplyLiveGain(audio_, sdl, &ch.gain);
+    audio_.mix().Mix_Volume(sdl, MIX_MAX_VOLUME);
   }
 
   void SetChannelPan(int channel, int32_t pan) override {
@@ -114,12 +112,12 @@ class SdlSoundMixer : public Mixer {
 
   void StopChannel(int channel) override {
     if (channel < kFirstChannel || channel > kLastChannel || shut_down_) return;
-    Mix_HaltChannel(media::SdlChannel(channel));
+    audio_.mix().Mix_HaltChannel(media::SdlChannel(channel));
   }
 
   bool IsPlaying(int channel) const override {
     if (channel < kFirstChannel || channel > kLastChannel || shut_down_) return false;
-    return Mix_Playing(media::SdlChannel(channel)) != 0;
+    return audio_.mix().Mix_Playing(media::SdlChannel(channel)) != 0;
   }
 
   void Shutdown() override {
@@ -148,7 +146,7 @@ class SdlSoundMixer : public Mixer {
   }
 
   void HaltAll() {
-    for (int c = kFirstChannel; c <= kLastChannel; ++c) Mix_HaltChannel(media::SdlChannel(c));
+    for (int c = kFirstChannel; c <= kLastChannel; ++c) audio_.mix().Mix_HaltChannel(media::SdlChannel(c));
   }
 
   media::SdlAudio audio_;  // first: opened before and closed after everything below
