@@ -189,9 +189,13 @@ class Explorer {
     const std::string my_state = verdict->records.front()[1];
     for (;;) {
       const std::optional<SolveMessage> order = channel_.Receive();
-      if (!order || order->kind() != "PLAY" || order->records.front().size() < 2) _exit(0);
+      if (!order || order->records.front().size() < 2) _exit(0);
+      const bool last = order->kind() == "LAST";
+      if (!last && order->kind() != "PLAY") _exit(0);
       const size_t k = static_cast<size_t>(std::stoul(order->records.front()[1]));
       if (k >= moves_.size()) _exit(0);
+      // The state's last move: no copy of it is needed any more.
+      if (last) return PlayMove(k);
       const pid_t child = fork();
       if (child < 0) {
         SolveMessage refused("NOFORK");

@@ -146,7 +146,9 @@ class Search {
         Release(s);
         continue;
       }
-      SolveMessage play("PLAY");
+      // The holder plays the state's last move itself instead of a copy.
+      const bool last = next + 1 == state.moves.size();
+      SolveMessage play(last ? "LAST" : "PLAY");
       play.records.front().push_back(std::to_string(next));
       if (!holder->channel.Send(play)) {
         Release(s);
@@ -154,19 +156,31 @@ class Search {
       }
       ++next;
       ++in_flight_;
-      if (next >= state.moves.size()) Release(s);
+      if (last) {
+        Forget(s);
+        holder->role = Peer::Role::kPlaying;
+        holder->parent = s;
+        holder->move = static_cast<int>(next - 1);
+      } else if (next >= state.moves.size()) {
+        Release(s);
+      }
     }
+  }
+
+  // The state no longer waits: it has no holder any more.
+  void Forget(int s) {
+    waiting_.erase(std::find(waiting_.begin(), waiting_.end(), s));
+    parked_.erase(s);
   }
 
   // The state's holder is told to stop: every move of it has been started
   // (or the search stops).
   void Release(int s) {
-    waiting_.erase(std::find(waiting_.begin(), waiting_.end(), s));
     if (Peer* holder = parked_[s]) {
       holder->channel.Send(SolveMessage("EXIT"));
       holder->channel.Close();
     }
-    parked_.erase(s);
+    Forget(s);
   }
 
   void Handle(Peer& peer, const SolveMessage& message) {
