@@ -186,6 +186,16 @@ std::string CopySignature(const data::SceneRec& rec) {
   return w.text();
 }
 
+// Whether anything runs on the clock: a Delay counting down or a Switch
+// turning.
+bool ClockRuns(Player& p) {
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
+    const size_t k = static_cast<size_t>(i);
+    if (p.delays.DelayRunning[k] != 0 || p.scene.SwitchRunning[k]) return true;
+  }
+  return false;
+}
+
 // The items held, in the bar's order; sorted when every one of them can be
 // clicked on the bar. Then the order decides only which icon is which:
 // every move is tried with every icon, a new item goes at the end, and an
@@ -195,7 +205,8 @@ std::vector<int16_t> HeldItems(Player& p) {
   bool all_shown = true;
   for (int k = 1; k <= p.inventory.InvCount; ++k) {
     items.push_back(p.inventory.Slot[static_cast<size_t>(k)].Item);
-    all_shown = all_shown && Clickable(p.windows.main.invitem(k));
+    // The icon of the item in hand is away from the bar while it is held.
+    all_shown = all_shown && (k == p.game.Hand || Clickable(p.windows.main.invitem(k)));
   }
   if (all_shown) std::sort(items.begin(), items.end());
   return items;
@@ -352,8 +363,13 @@ std::string IdentityText(Player& p, bool clock) {
   MainWindow& m = p.windows.main;
   w.Section("game");
   w.Put(g.CurrentScene);
-  // The item in hand, not the slot it came from (see HeldItems).
-  w.Put(ItemInHand(p) ? p.inventory.Slot[static_cast<size_t>(g.Hand)].Item : g.Hand);
+  // The item in hand, not the slot it came from (see HeldItems). While the
+  // map is open nothing reads it: every move there ends with it put back
+  // on the bar. So there it counts only while something runs on the clock,
+  // which putting it back may give a moment more.
+  if (!p.windows.map.window.visible() || ClockRuns(p)) {
+    w.Put(ItemInHand(p) ? p.inventory.Slot[static_cast<size_t>(g.Hand)].Item : g.Hand);
+  }
   w.Put(g.ActiveConversation);
   w.Put(LastFlagSetCanBeRead(p) ? g.LastFlagSet : -1);
   w.Section("flags");
