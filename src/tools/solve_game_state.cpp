@@ -586,6 +586,15 @@ bool GameEnded(Player& p) {
 std::vector<std::string> TidyUpLines(Player& p) {
   if (p.windows.closeup.window.visible()) return {"click Closeup.Command1", "ready"};
   if (GameWindowInFront(p) && ItemInHand(p)) return {"click Main.InvBar", "ready"};
+  // A Switch turning quickly is let turn: its picture plays for a moment,
+  // which a player does not act in.
+  for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
+    if (!p.scene.SwitchRunning[static_cast<size_t>(i)]) continue;
+    const std::optional<int64_t> through = p.windows.main.Animation(i).PlayedThroughAt();
+    if (!through) continue;
+    const int64_t left = std::max<int64_t>(*through - p.loop().NowMs(), 0);
+    if (left <= kQuickSwitchTurnMs) return {"wait " + std::to_string(left), "ready"};
+  }
   return {};
 }
 

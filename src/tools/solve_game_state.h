@@ -64,9 +64,14 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
 // The game has ended: the main menu is back.
 bool GameEnded(Player& p);
 
-// A close-up or the item in hand left over from a move: the script lines
-// that put it away, so every resting point starts with an empty hand and
-// the game window in front; empty when there is nothing to put away.
+// A Switch whose picture has at most this long left to play when a move
+// ends is let turn before the next move.
+constexpr int64_t kQuickSwitchTurnMs = 2000;
+
+// A close-up, the item in hand or a Switch turning quickly, left over from
+// a move: the script lines that put it away or let it turn, so every
+// resting point starts with an empty hand, the game window in front and no
+// quick turn under way; empty when there is nothing left to do.
 std::vector<std::string> TidyUpLines(Player& p);
 
 // The start of a game: empty while the main menu is not yet up.
