@@ -75,6 +75,9 @@ void MenuActivate(Player& p) {
     menu.BackFromLoad = false;
     return;
   }
+  // The menu shows before its music starts: a MIDI's synthesizer takes
+  // tens of milliseconds to build, and the menu need not wait for it.
+  p.runtime().PresentIfChanged();
   StartMenuMusic(p);
 }
 
