@@ -2,13 +2,18 @@
 // them for mistakes, plays them from scripts and solves them.
 #include <CLI/CLI.hpp>
 
+#include <string_view>
+
 #include "platform/file_replace.h"
 #include "platform/heap_tuning.h"
 #include "tools/commands.h"
 
 int main(int argc, char** argv) {
   qvl::IgnoreFileSizeSignal();
-  qvl::KeepHeapSmall();
+  // A play keeps its heap small as the player does; the other commands
+  // (the solver's forked players above all) keep the C library's habits,
+  // which trade memory for speed.
+  if (argc > 1 && std::string_view(argv[1]) == "run") qvl::KeepHeapSmall();
   CLI::App app{"qvl: build, dump, check and play Quorvel games"};
   app.require_subcommand(1);
   int exit_code = 0;
