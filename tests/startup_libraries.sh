@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The programs start without the libraries they load later on their own:
-# SDL2_mixer (loaded while the window opens) and FFmpeg (while a movie or
-# an MP3 plays). Linking one of them again would bring its thirty to a
+# SDL2_mixer (loaded when the sound device opens) and FFmpeg (while a
+# movie or an MP3 plays). Linking one of them again would bring its thirty to a
 # hundred libraries back into every start.
 #
 #   tests/startup_libraries.sh PROGRAM...

@@ -10,7 +10,6 @@
 #include "game/player.h"
 #include "game_window/pointers.h"
 #include "game_window/takes_input.h"
-#include "platform/mixer_warm_up.h"
 #include "platform/text_numbers.h"
 #include "ui/window_runtime.h"
 
@@ -36,9 +35,6 @@ class GameHost : public ScriptHost {
     PlayerSetup setup;
     setup.program = game_dir / kShippedProgramName;
     setup.on_log = [this](const std::string& line) { log_.push_back(line); };
-    // The sound library loads while the window opens.
-    std::optional<media::MixerWarmUp> mixer_loading;
-    if (hooks.real_time) mixer_loading.emplace();
     std::unique_ptr<ui::Runtime> runtime = MakeRuntime(hooks);
     // Real-time play sounds on the machine's devices; virtual time keeps
     // the players' time on its own clock.

@@ -14,7 +14,6 @@
 #include "platform/display_size.h"
 #include "platform/file_replace.h"
 #include "platform/heap_tuning.h"
-#include "platform/mixer_warm_up.h"
 #include "ui/window_runtime.h"
 
 namespace {
@@ -98,8 +97,6 @@ int main(int argc, char** argv) {
     qvl::PlayerSetup setup;
     setup.program = ProgramFile(argv[0]);
     setup.levels = qvl::ListenerLevels{o.music_volume, o.sound_volume, o.mute};
-    // The sound library loads while the window opens.
-    const qvl::media::MixerWarmUp mixer_loading;
     std::unique_ptr<qvl::ui::Runtime> runtime = qvl::ui::MakeWindowRuntime(WindowOptions(o));
     setup.media = qvl::MakeDeviceMediaSet(runtime->clock(), {});
     qvl::Player player(std::move(runtime), std::move(setup));

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "platform/mixer_warm_up.h"
 #include "platform/runtime_error.h"
 
 namespace qvl::media {
@@ -62,10 +61,5 @@ MixerRef LoadMixer() {
   dlclose(library);
   return mix;
 }
-
-MixerWarmUp::MixerWarmUp()
-    : loading_([] {
-        if (void* library = dlopen(kLibraryName, kOpenFlags)) dlclose(library);
-      }) {}
 
 }  // namespace qvl::media

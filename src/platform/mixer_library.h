@@ -1,8 +1,8 @@
 // SDL2_mixer's functions, found in its library when the sound device is
-// first opened rather than when the program starts: the library and the
-// thirty it brings (the MIDI synthesizer, its sound servers and helpers)
-// load while the window opens, off the way from the launch to the start
-// window. Platform sources only.
+// first opened rather than when the program starts: a player without a
+// sound device (headless play, `qvl` commands) never loads the library and
+// the thirty it brings (the MIDI synthesizer, its sound servers and
+// helpers). Platform sources only.
 #pragma once
 
 #include <SDL_mixer.h>
