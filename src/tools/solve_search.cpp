@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/signalfd.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -51,6 +52,16 @@ class Search {
     }
     std::cout.flush();
     std::cerr.flush();
+    // Ctrl-C (or a stop from the system) ends the search with a report of
+    // what it covered. The players do not hear it: they end when the
+    // search lets them go.
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    sigset_t before;
+    sigprocmask(SIG_BLOCK, &stops, &before);
+    stop_fd_ = signalfd(-1, &stops, SFD_CLOEXEC);
     const pid_t root = fork();
     if (root < 0) {
       result_.error = "cannot start a player";
@@ -59,11 +70,14 @@ class Search {
     }
     if (root == 0) {
       ::close(listen_fd_);
+      if (stop_fd_ >= 0) ::close(stop_fd_);
       RunExplorer(ExplorerSetup{options_.game_dir, socket_name_, options_.goals});
     }
     Loop();
     for (auto& peer : peers_) peer->channel.Close();
     if (listen_fd_ >= 0) ::close(listen_fd_);
+    if (stop_fd_ >= 0) ::close(stop_fd_);
+    sigprocmask(SIG_SETMASK, &before, nullptr);
     waitpid(root, nullptr, 0);
     result_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     for (const SolveState& state : result_.states) {
@@ -83,8 +97,8 @@ class Search {
       // (or goes away): with thousands of them waiting, they are listened to
       // only now and then, and whenever nothing else is heard.
       const bool all = quiet_ || ++rounds_ % kRoundsBetweenHolders == 0;
-      std::vector<pollfd> fds{{listen_fd_, POLLIN, 0}};
-      std::vector<Peer*> polled{nullptr};
+      std::vector<pollfd> fds{{listen_fd_, POLLIN, 0}, {stop_fd_, POLLIN, 0}};
+      std::vector<Peer*> polled{nullptr, nullptr};
       for (auto& peer : peers_) {
         if (!all && peer->role == Peer::Role::kParked) continue;
         fds.push_back({peer->channel.fd(), POLLIN, 0});
@@ -114,7 +128,8 @@ class Search {
           GiveUpUnconnectedMoves();
         }
       }
-      for (size_t i = 1; i < fds.size(); ++i) {
+      if (fds[1].revents & POLLIN) Interrupted();
+      for (size_t i = 2; i < fds.size(); ++i) {
         if (fds[i].revents == 0) continue;
         Peer* peer = polled[i];
         if (!peer->channel.open()) continue;
@@ -127,6 +142,18 @@ class Search {
       }
       std::erase_if(peers_, [](const std::unique_ptr<Peer>& peer) { return !peer->channel.open(); });
     }
+  }
+
+  // The first stop ends the search once the moves being played have come
+  // back; a second one ends the program at once.
+  void Interrupted() {
+    signalfd_siginfo info{};
+    if (::read(stop_fd_, &info, sizeof info) != sizeof info) return;
+    if (interrupted_) _exit(128 + static_cast<int>(info.ssi_signo));
+    interrupted_ = true;
+    stopping_ = true;
+    NoteLimit("the search was interrupted");
+    while (!waiting_.empty()) Release(waiting_.front());
   }
 
   bool Done() const { return start_answered_ && in_flight_ == 0 && waiting_.empty(); }
@@ -382,6 +409,8 @@ class Search {
   SearchResult result_;
   std::string socket_name_;
   int listen_fd_ = -1;
+  int stop_fd_ = -1;  // reads the Ctrl-C and stop signals
+  bool interrupted_ = false;
   std::vector<std::unique_ptr<Peer>> peers_;
   std::unordered_map<std::string, int> index_;
   std::map<int, Peer*> parked_;
