@@ -1,7 +1,10 @@
-// `qvl solve` on the demo game, explored completely: the search's speed in
-// states and moves per second of wall time (counters `states_per_s`,
-// `moves_per_s`) for one and two jobs at once, and whether it was complete
-// (`complete`, 1 or 0). Each run takes minutes: run it on a quiet machine.
+// `qvl solve` on the demo game: the search's speed in states and moves per
+// second of wall time (counters `states_per_s`, `moves_per_s`) for one and
+// two jobs at once. `BM_SolveDemoNineMovesDeep` searches every state up to
+// nine moves from the start, a fixed amount of work that takes seconds;
+// `BM_SolveDemo` the whole game, whether it was complete (`complete`, 1 or
+// 0) included, which takes a long time and much memory: run it on a quiet
+// machine, and only on purpose (--benchmark_filter=BM_SolveDemo/).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -10,10 +13,11 @@
 
 namespace {
 
-void BM_SolveDemo(benchmark::State& state) {
+void Search(benchmark::State& state, int max_depth) {
   qvl::tools::SolveOptions options;
   options.game_dir = std::filesystem::path(QVL_BENCH_GAMES_DIR) / "demo";
   options.jobs = static_cast<int>(state.range(0));
+  options.max_depth = max_depth;
   size_t states = 0;
   size_t moves = 0;
   double seconds = 0;
@@ -34,6 +38,11 @@ void BM_SolveDemo(benchmark::State& state) {
   state.counters["moves_per_s"] = static_cast<double>(moves) / seconds;
   state.counters["complete"] = complete ? 1 : 0;
 }
-BENCHMARK(BM_SolveDemo)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+void BM_SolveDemoNineMovesDeep(benchmark::State& state) { Search(state, 9); }
+BENCHMARK(BM_SolveDemoNineMovesDeep)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+void BM_SolveDemo(benchmark::State& state) { Search(state, 0); }
+BENCHMARK(BM_SolveDemo)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 }  // namespace

@@ -25,6 +25,9 @@ namespace {
 // Real seconds without any word from a player that is making a move before
 // the search gives that move up.
 constexpr int kSilenceSeconds = 300;
+// Beyond this many states waiting, each held by a process of about a
+// megabyte and a half, the search goes depth first until fewer wait.
+constexpr size_t kMostWaiting = 3000;
 // Waiting holders are listened to once in this many rounds.
 constexpr int kRoundsBetweenHolders = 64;
 
@@ -90,8 +93,10 @@ class Search {
  private:
   void Loop() {
     auto last_word = std::chrono::steady_clock::now();
+    const bool terminal = isatty(STDERR_FILENO) == 1;
     while (!Done()) {
       Dispatch();
+      if (terminal) ShowProgress();
       if (Done()) break;
       // A waiting holder speaks only when it cannot copy itself for a move
       // (or goes away): with thousands of them waiting, they are listened to
@@ -142,6 +147,17 @@ class Search {
       }
       std::erase_if(peers_, [](const std::unique_ptr<Peer>& peer) { return !peer->channel.open(); });
     }
+    if (terminal) std::cerr << "\r\033[K" << std::flush;
+  }
+
+  // On a terminal, a line shows how far the search has come, once a second.
+  void ShowProgress() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - progress_shown_ < std::chrono::seconds(1)) return;
+    progress_shown_ = now;
+    std::cerr << "\rsearching: " << result_.states.size() << " states, " << result_.edges.size() << " moves, "
+              << waiting_.size() << " states waiting" << (interrupted_ ? ", stopping" : "") << "\033[K"
+              << std::flush;
   }
 
   // The first stop ends the search once the moves being played have come
@@ -165,7 +181,9 @@ class Search {
   // generation before it.
   void Dispatch() {
     while (in_flight_ < options_.jobs && !waiting_.empty()) {
-      const int s = waiting_.front();
+      // Too many held states take too much memory: the newest is served
+      // first then, so that the states it leads to come and go quickly.
+      const int s = waiting_.size() > kMostWaiting ? waiting_.back() : waiting_.front();
       Peer* holder = parked_[s];
       SolveState& state = result_.states[static_cast<size_t>(s)];
       size_t& next = next_move_[s];
@@ -410,6 +428,7 @@ class Search {
   std::string socket_name_;
   int listen_fd_ = -1;
   int stop_fd_ = -1;  // reads the Ctrl-C and stop signals
+  std::chrono::steady_clock::time_point progress_shown_;
   bool interrupted_ = false;
   std::vector<std::unique_ptr<Peer>> peers_;
   std::unordered_map<std::string, int> index_;
