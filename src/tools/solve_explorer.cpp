@@ -151,6 +151,7 @@ class Explorer {
     const bool goal = ended || GoalFlagsHold(p);
     moves_ = goal ? std::vector<SolveMove>{} : MovesAt(p);
     SolveMessage state("STATE");
+    state.Add({"generation", std::to_string(generation_)});
     state.Add({"identity", StateIdentity(p)});
     state.Add({"plain", StateIdentity(p, false)});
     state.Add({"summary", StateSummary(p)});
@@ -190,6 +191,10 @@ class Explorer {
     for (;;) {
       const std::optional<SolveMessage> order = channel_.Receive();
       if (!order || order->records.front().size() < 2) _exit(0);
+      if (order->kind() == "REPLAY") {
+        if (std::optional<std::vector<ScriptCommand>> lines = Replay(*order)) return *lines;
+        continue;
+      }
       const bool last = order->kind() == "LAST";
       if (!last && order->kind() != "PLAY") _exit(0);
       const size_t k = static_cast<size_t>(std::stoul(order->records.front()[1]));
@@ -204,6 +209,7 @@ class Explorer {
         continue;
       }
       if (child > 0) continue;
+      ++generation_;
       // The copy makes the move.
       channel_ = ConnectToSearch(setup_.socket_name);
       if (!channel_.open()) _exit(1);
@@ -212,6 +218,29 @@ class Explorer {
       if (!channel_.Send(hello)) _exit(1);
       return PlayMove(k);
     }
+  }
+
+  // The start's holder makes a copy that plays the way to a state held by
+  // a copy of too many generations, to hold that state in its place (see
+  // docs/solving.md); nothing for the holder itself, which waits on.
+  std::optional<std::vector<ScriptCommand>> Replay(const SolveMessage& order) {
+    const std::string target = order.records.front()[1];
+    const pid_t child = fork();
+    if (child != 0) return std::nullopt;
+    ++generation_;
+    channel_ = ConnectToSearch(setup_.socket_name);
+    if (!channel_.open()) _exit(1);
+    SolveMessage hello("REPLAYING");
+    hello.Add({target});
+    if (!channel_.Send(hello)) _exit(1);
+    std::vector<std::string> lines;
+    for (size_t r = 1; r < order.records.size(); ++r) {
+      if (!order.records[r].empty()) lines.push_back(order.records[r].front());
+    }
+    alarm(kMoveSeconds);
+    stage_ = Stage::kTidy;
+    tidy_steps_ = 0;
+    return Play(lines);
   }
 
   std::vector<ScriptCommand> PlayMove(size_t k) {
@@ -226,6 +255,9 @@ class Explorer {
   Stage stage_ = Stage::kStart;
   int menu_waits_ = 0;
   int tidy_steps_ = 0;
+  // How many copies were made one of another, from the first player to
+  // this one: the kernel's work to copy a player grows with it.
+  int generation_ = 0;
   std::vector<std::string> played_;
   std::set<std::string> reached_;
   GameContents contents_;

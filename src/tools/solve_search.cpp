@@ -25,6 +25,9 @@ namespace {
 // Real seconds without any word from a player that is making a move before
 // the search gives that move up.
 constexpr int kSilenceSeconds = 300;
+// A state found by a copy of this many generations is played again from
+// the start by a fresh copy, which then holds it instead.
+constexpr int kMostGenerations = 12;
 // Beyond this many states waiting, each held by a process of about a
 // megabyte and a half, the search goes depth first until fewer wait.
 constexpr size_t kMostWaiting = 3000;
@@ -34,7 +37,9 @@ constexpr int kRoundsBetweenHolders = 64;
 // A player process connected to the search.
 struct Peer {
   SolveChannel channel;
-  enum class Role { kNew, kPlaying, kParked } role = Role::kNew;
+  // kAnchor: the start's holder, kept to make replays; kReplaying: a copy
+  // of it playing the way to a state (see RequestReplay).
+  enum class Role { kNew, kPlaying, kParked, kAnchor, kReplaying } role = Role::kNew;
   int parent = -1;  // the state it plays a move of (-1: the start)
   int move = -1;
   int state = -1;  // parked: the state it holds
@@ -192,7 +197,7 @@ class Search {
         continue;
       }
       // The holder plays the state's last move itself instead of a copy.
-      const bool last = next + 1 == state.moves.size();
+      const bool last = next + 1 == state.moves.size() && s != 0;
       SolveMessage play(last ? "LAST" : "PLAY");
       play.records.front().push_back(std::to_string(next));
       if (!holder->channel.Send(play)) {
@@ -221,6 +226,12 @@ class Search {
   // The state's holder is told to stop: every move of it has been started
   // (or the search stops).
   void Release(int s) {
+    if (s == 0 && !stopping_ && parked_[s] != nullptr) {
+      anchor_ = parked_[s];
+      anchor_->role = Peer::Role::kAnchor;
+      Forget(s);
+      return;
+    }
     if (Peer* holder = parked_[s]) {
       holder->channel.Send(SolveMessage("EXIT"));
       holder->channel.Close();
@@ -235,6 +246,19 @@ class Search {
       peer.role = Peer::Role::kPlaying;
       peer.parent = std::stoi(message.records[1][0]);
       peer.move = std::stoi(message.records[1][1]);
+      return;
+    }
+    if (kind == "REPLAYING" && message.records.size() >= 2 && !message.records[1].empty()) {
+      peer.role = Peer::Role::kReplaying;
+      peer.state = std::stoi(message.records[1][0]);
+      return;
+    }
+    if (peer.role == Peer::Role::kReplaying) {
+      if (kind == "STATE") {
+        ReplayArrived(peer, message);
+      } else {
+        peer.channel.Close();
+      }
       return;
     }
     if (kind == "STATE" && peer.role == Peer::Role::kPlaying) {
@@ -260,6 +284,7 @@ class Search {
   // A connection closed without a word: a move whose process stopped, or a
   // holder of a state that went away.
   void Lost(Peer& peer) {
+    if (peer.role == Peer::Role::kAnchor) anchor_ = nullptr;
     if (peer.role == Peer::Role::kPlaying) {
       MoveEnded(peer, "the player stopped during the move (it crashed or took too long)");
     } else if (peer.role == Peer::Role::kParked) {
@@ -305,6 +330,7 @@ class Search {
 
   void Arrived(Peer& peer, const SolveMessage& message) {
     std::string identity;
+    int generation = 0;
     std::string plain;
     std::string summary;
     std::string goal = "0";
@@ -314,6 +340,7 @@ class Search {
       const auto& f = message.records[r];
       if (f.size() < 2) continue;
       if (f[0] == "identity") identity = f[1];
+      if (f[0] == "generation") generation = std::stoi(f[1]);
       if (f[0] == "plain") plain = f[1];
       if (f[0] == "summary") summary = f[1];
       if (f[0] == "goal") goal = f[1];
@@ -353,6 +380,12 @@ class Search {
       --in_flight_;
       ++result_.states[static_cast<size_t>(peer.parent)].answered;
       result_.edges.push_back(SolveEdge{peer.parent, peer.move, id, std::move(lines)});
+      SolveState& to = result_.states[static_cast<size_t>(id)];
+      const int length = result_.states[static_cast<size_t>(peer.parent)].way_length + 1;
+      if (id != 0 && id != peer.parent && (to.way_in < 0 || length < to.way_length)) {
+        to.way_in = static_cast<int>(result_.edges.size()) - 1;
+        to.way_length = length;
+      }
     }
     SolveState& state = result_.states[static_cast<size_t>(id)];
     if (!Explore(state)) {
@@ -375,6 +408,58 @@ class Search {
     parked_[id] = &peer;
     next_move_[id] = 0;
     waiting_.push_back(id);
+    if (generation >= kMostGenerations) RequestReplay(id);
+  }
+
+  // The kernel's work to copy a player grows with the generations of
+  // copies before it. A state found by a copy of many generations is
+  // played again, along the shortest way known, by a fresh copy of the
+  // start's holder, which then holds the state instead: its moves are
+  // copies of a second generation.
+  void RequestReplay(int id) {
+    if (anchor_ == nullptr || stopping_) return;
+    std::vector<int> way;
+    for (int s = id; s != 0 && way.size() <= result_.states.size();) {
+      const int e = result_.states[static_cast<size_t>(s)].way_in;
+      if (e < 0) return;
+      way.push_back(e);
+      s = result_.edges[static_cast<size_t>(e)].from;
+    }
+    SolveMessage replay("REPLAY");
+    replay.records.front().push_back(std::to_string(id));
+    for (auto e = way.rbegin(); e != way.rend(); ++e) {
+      for (const std::string& line : result_.edges[static_cast<size_t>(*e)].script) replay.Add({line});
+    }
+    if (!anchor_->channel.Send(replay)) anchor_ = nullptr;
+  }
+
+  // A replay came to rest: when it is the state it played the way to, it
+  // holds that state from now on and the old holder goes.
+  void ReplayArrived(Peer& peer, const SolveMessage& message) {
+    std::string identity;
+    for (size_t r = 1; r < message.records.size(); ++r) {
+      const auto& f = message.records[r];
+      if (f.size() >= 2 && f[0] == "identity") identity = f[1];
+    }
+    const int id = peer.state;
+    const auto held = parked_.find(id);
+    if (stopping_ || held == parked_.end() || identity != result_.states[static_cast<size_t>(id)].identity) {
+      peer.channel.Send(SolveMessage("EXIT"));
+      peer.channel.Close();
+      return;
+    }
+    SolveMessage park("PARK");
+    park.records.front().push_back(std::to_string(id));
+    if (!peer.channel.Send(park)) {
+      peer.channel.Close();
+      return;
+    }
+    if (Peer* old = held->second) {
+      old->channel.Send(SolveMessage("EXIT"));
+      old->channel.Close();
+    }
+    peer.role = Peer::Role::kParked;
+    held->second = &peer;
   }
 
   // A player that came to a known state (exactly: its identity with every
@@ -428,6 +513,7 @@ class Search {
   std::string socket_name_;
   int listen_fd_ = -1;
   int stop_fd_ = -1;  // reads the Ctrl-C and stop signals
+  Peer* anchor_ = nullptr;  // the start's holder, once its moves are all started
   std::chrono::steady_clock::time_point progress_shown_;
   bool interrupted_ = false;
   std::vector<std::unique_ptr<Peer>> peers_;

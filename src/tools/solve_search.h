@@ -29,6 +29,8 @@ struct SolveState {
   bool goal = false;
   bool ended = false;            // the goal is the game's end
   int depth = 0;                 // moves from the start when first reached
+  int way_in = -1;               // the edge of the shortest way in known (-1: the start)
+  int way_length = 0;            // that way's moves from the start
   std::vector<SolveMove> moves;  // offered here (known once explored)
   bool explored = false;         // its moves were asked for
   size_t answered = 0;           // moves whose outcome came back
