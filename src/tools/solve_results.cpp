@@ -258,7 +258,7 @@ void WriteJson(std::ostream& out, const SearchResult& r, const SolveAnalysis& a)
   out << ",\"states\":" << r.states.size() << ",\"moves\":" << r.edges.size();
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.3f", r.seconds);
-  out << ",\"seconds\":" << seconds << ",\"jobs\":" << r.jobs;
+  out << ",\"seconds\":" << seconds << ",\"jobs\":" << r.jobs << ",\"replays\":" << r.replays;
   out << ",\"walkthrough\":";
   if (a.goal < 0) {
     out << "null";

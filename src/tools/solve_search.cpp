@@ -13,6 +13,7 @@
 #include <chrono>
 #include <iostream>
 #include <memory>
+#include <set>
 #include <unordered_map>
 
 #include "tools/solve_channel.h"
@@ -188,7 +189,8 @@ class Search {
     while (in_flight_ < options_.jobs && !waiting_.empty()) {
       // Too many held states take too much memory: the newest is served
       // first then, so that the states it leads to come and go quickly.
-      const int s = waiting_.size() > kMostWaiting ? waiting_.back() : waiting_.front();
+      const int s = NextWaiting();
+      if (s < 0) break;
       Peer* holder = parked_[s];
       SolveState& state = result_.states[static_cast<size_t>(s)];
       size_t& next = next_move_[s];
@@ -215,6 +217,17 @@ class Search {
         Release(s);
       }
     }
+  }
+
+  // The waiting state to serve next, passing over those being played
+  // again; -1 when only those wait.
+  int NextWaiting() const {
+    const bool newest = waiting_.size() > kMostWaiting;
+    for (size_t k = 0; k < waiting_.size(); ++k) {
+      const int s = newest ? waiting_[waiting_.size() - 1 - k] : waiting_[k];
+      if (!replaying_.contains(s)) return s;
+    }
+    return -1;
   }
 
   // The state no longer waits: it has no holder any more.
@@ -257,7 +270,7 @@ class Search {
       if (kind == "STATE") {
         ReplayArrived(peer, message);
       } else {
-        peer.channel.Close();
+        ReplayEnded(peer);
       }
       return;
     }
@@ -285,6 +298,10 @@ class Search {
   // holder of a state that went away.
   void Lost(Peer& peer) {
     if (peer.role == Peer::Role::kAnchor) anchor_ = nullptr;
+    if (peer.role == Peer::Role::kReplaying) {
+      ReplayEnded(peer);
+      return;
+    }
     if (peer.role == Peer::Role::kPlaying) {
       MoveEnded(peer, "the player stopped during the move (it crashed or took too long)");
     } else if (peer.role == Peer::Role::kParked) {
@@ -319,6 +336,7 @@ class Search {
   }
 
   void GiveUpSilentMoves() {
+    replaying_.clear();
     for (auto& peer : peers_) {
       if (peer->role == Peer::Role::kPlaying) Lost(*peer);
     }
@@ -430,7 +448,21 @@ class Search {
     for (auto e = way.rbegin(); e != way.rend(); ++e) {
       for (const std::string& line : result_.edges[static_cast<size_t>(*e)].script) replay.Add({line});
     }
-    if (!anchor_->channel.Send(replay)) anchor_ = nullptr;
+    if (!anchor_->channel.Send(replay)) {
+      anchor_ = nullptr;
+      return;
+    }
+    // The state's moves wait for the replay: it is a job of its own.
+    replaying_.insert(id);
+    ++in_flight_;
+  }
+
+  // A replay that did not come to rest (or to another state): the old
+  // holder keeps the state.
+  void ReplayEnded(Peer& peer) {
+    if (replaying_.erase(peer.state) > 0) --in_flight_;
+    peer.channel.Send(SolveMessage("EXIT"));
+    peer.channel.Close();
   }
 
   // A replay came to rest: when it is the state it played the way to, it
@@ -444,22 +476,23 @@ class Search {
     const int id = peer.state;
     const auto held = parked_.find(id);
     if (stopping_ || held == parked_.end() || identity != result_.states[static_cast<size_t>(id)].identity) {
-      peer.channel.Send(SolveMessage("EXIT"));
-      peer.channel.Close();
+      ReplayEnded(peer);
       return;
     }
     SolveMessage park("PARK");
     park.records.front().push_back(std::to_string(id));
     if (!peer.channel.Send(park)) {
-      peer.channel.Close();
+      ReplayEnded(peer);
       return;
     }
+    if (replaying_.erase(id) > 0) --in_flight_;
     if (Peer* old = held->second) {
       old->channel.Send(SolveMessage("EXIT"));
       old->channel.Close();
     }
     peer.role = Peer::Role::kParked;
     held->second = &peer;
+    ++result_.replays;
   }
 
   // A player that came to a known state (exactly: its identity with every
@@ -514,6 +547,7 @@ class Search {
   int listen_fd_ = -1;
   int stop_fd_ = -1;  // reads the Ctrl-C and stop signals
   Peer* anchor_ = nullptr;  // the start's holder, once its moves are all started
+  std::set<int> replaying_;  // states whose way is being played again
   std::chrono::steady_clock::time_point progress_shown_;
   bool interrupted_ = false;
   std::vector<std::unique_ptr<Peer>> peers_;

@@ -65,6 +65,7 @@ struct SearchResult {
   std::string limit;  // what stopped an incomplete search
   double seconds = 0;
   int jobs = 1;
+  int replays = 0;  // states played again from the start to be held by a fresh copy
 };
 
 SearchResult SearchGame(const SolveOptions& options);

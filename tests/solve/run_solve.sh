@@ -4,8 +4,9 @@
 # walkthrough must play to the game's end (its last line checks that).
 # GAME is a game.toml or a built game folder; in the expected report a line
 # "# solve-exit: N" sets the expected exit status (0 when absent),
-# "# solve-args: ..." adds options and "# solve-game: FILE" solves that
-# game.toml beside the report instead. The time a search took is written as T.
+# "# solve-args: ..." adds options, "# solve-game: FILE" solves that
+# game.toml beside the report instead, and "# solve-replays: N" checks the
+# states played again (below). The time a search took is written as T.
 set -uo pipefail
 qvl="$1" game="$2" expected="$3"
 
@@ -30,6 +31,17 @@ if [ "$got_exit" -ne "$want_exit" ]; then
 fi
 if ! diff -u "$work/want" "$work/report"; then
   status=1
+fi
+# "# solve-replays: N": how many states the search played again from the
+# start to hold them by a fresh copy (counted in the --json report).
+want_replays=$(sed -n 's/^# solve-replays: *\([0-9]*\).*/\1/p' "$expected" | head -n 1)
+if [ -n "$want_replays" ]; then
+  # shellcheck disable=SC2086
+  got_replays=$("$qvl" solve "$game" --jobs 2 --json $args 2>/dev/null | sed -n 's/.*"replays":\([0-9]*\).*/\1/p')
+  if [ "$got_replays" != "$want_replays" ]; then
+    echo "replays: $got_replays, expected $want_replays"
+    status=1
+  fi
 fi
 if [ -f "$work/walkthrough.qvs" ]; then
   game_dir="$game"
