@@ -196,19 +196,12 @@ bool ClockRuns(Player& p) {
   return false;
 }
 
-// The items held, in the bar's order; sorted when every one of them can be
-// clicked on the bar. Then the order decides only which icon is which:
-// every move is tried with every icon, a new item goes at the end, and an
-// item used up or combined leaves a bar without gaps, whatever the order.
+// The items held, in the bar's order. The order counts: the walkthrough and
+// every move name an item by its place on the bar, so two states with the
+// same items in another order offer the same moves under other lines.
 std::vector<int16_t> HeldItems(Player& p) {
   std::vector<int16_t> items;
-  bool all_shown = true;
-  for (int k = 1; k <= p.inventory.InvCount; ++k) {
-    items.push_back(p.inventory.Slot[static_cast<size_t>(k)].Item);
-    // The icon of the item in hand is away from the bar while it is held.
-    all_shown = all_shown && (k == p.game.Hand || Clickable(p.windows.main.invitem(k)));
-  }
-  if (all_shown) std::sort(items.begin(), items.end());
+  for (int k = 1; k <= p.inventory.InvCount; ++k) items.push_back(p.inventory.Slot[static_cast<size_t>(k)].Item);
   return items;
 }
 

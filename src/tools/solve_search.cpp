@@ -469,13 +469,16 @@ class Search {
   // holds that state from now on and the old holder goes.
   void ReplayArrived(Peer& peer, const SolveMessage& message) {
     std::string identity;
+    std::vector<SolveMove> moves;
     for (size_t r = 1; r < message.records.size(); ++r) {
       const auto& f = message.records[r];
       if (f.size() >= 2 && f[0] == "identity") identity = f[1];
+      if (f.size() >= 2 && f[0] == "move") moves.push_back(SolveMove{f[1], std::vector<std::string>(f.begin() + 2, f.end())});
     }
     const int id = peer.state;
     const auto held = parked_.find(id);
-    if (stopping_ || held == parked_.end() || identity != result_.states[static_cast<size_t>(id)].identity) {
+    const SolveState& state = result_.states[static_cast<size_t>(id)];
+    if (stopping_ || held == parked_.end() || identity != state.identity || !SameMoves(moves, state.moves)) {
       ReplayEnded(peer);
       return;
     }
