@@ -3,11 +3,13 @@
 // two jobs at once. `BM_SolveDemoNineMovesDeep` searches every state up to
 // nine moves from the start, a fixed amount of work that takes seconds;
 // `BM_SolveDemo` the whole game, whether it was complete (`complete`, 1 or
-// 0) included, which takes a long time and much memory: run it on a quiet
-// machine, and only on purpose (--benchmark_filter=BM_SolveDemo/).
+// 0) included, which takes a long time and much memory: it is there only
+// when QVL_BENCH_WHOLE_DEMO=1 is set, for a quiet machine.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <string_view>
 
 #include "tools/solve_search.h"
 
@@ -43,6 +45,15 @@ void BM_SolveDemoNineMovesDeep(benchmark::State& state) { Search(state, 9); }
 BENCHMARK(BM_SolveDemoNineMovesDeep)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 void BM_SolveDemo(benchmark::State& state) { Search(state, 0); }
-BENCHMARK(BM_SolveDemo)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+const bool kWholeDemo = [] {
+  const char* asked = std::getenv("QVL_BENCH_WHOLE_DEMO");
+  if (asked == nullptr || std::string_view(asked) != "1") return false;
+  benchmark::RegisterBenchmark("BM_SolveDemo", BM_SolveDemo)
+      ->Arg(2)
+      ->Unit(benchmark::kSecond)
+      ->Iterations(1)
+      ->UseRealTime();
+  return true;
+}();
 
 }  // namespace

@@ -86,14 +86,10 @@ double CountAudioSeconds(const std::string& path) {
 
 ProbeMemo::Found& ProbeMemo::Entry(const std::string& path) {
   RequireReadableFile(path);
-  std::error_code ec;
-  const auto stamp = std::filesystem::last_write_time(path, ec);
-  const auto size = std::filesystem::file_size(path, ec);
+  const std::optional<FileStamp> stamp = StampOf(path);
   auto found = found_.find(path);
-  if (found != found_.end() && !ec && found->second.stamp == stamp && found->second.size == size) {
-    return found->second;
-  }
-  return found_[path] = Found{stamp, ec ? 0 : size, std::nullopt, std::nullopt};
+  if (found != found_.end() && stamp && found->second.stamp == stamp) return found->second;
+  return found_[path] = Found{stamp, std::nullopt, std::nullopt};
 }
 
 MediaInfo ProbeMemo::Probe(const std::string& path) {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/file_stamp.h"
+
 namespace qvl::media {
 
 struct MediaInfo {
@@ -42,8 +44,7 @@ class ProbeMemo {
 
  private:
   struct Found {
-    std::filesystem::file_time_type stamp;
-    std::uintmax_t size = 0;
+    std::optional<FileStamp> stamp;         // nothing when it could not be told
     std::optional<MediaInfo> info;          // not probed yet when empty
     std::optional<double> audio_seconds;    // not counted yet when empty
   };

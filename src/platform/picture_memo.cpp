@@ -5,35 +5,21 @@
 
 namespace qvl {
 
-namespace {
-
-// When the file was last written and how long it is; false when either
-// cannot be told.
-bool ReadStamp(const std::filesystem::path& path, std::filesystem::file_time_type& stamp, std::uintmax_t& size) {
-  std::error_code error;
-  stamp = std::filesystem::last_write_time(path, error);
-  if (!error) size = std::filesystem::file_size(path, error);
-  return !error;
-}
-
-}  // namespace
-
 PictureRef PictureMemo::Load(const std::filesystem::path& real_path, PictureBudget& budget) {
   if (PictureRef prepared = TakePrepared(real_path)) return prepared;
   if (!keep_) return LoadPictureFile(real_path, budget);
-  std::filesystem::file_time_type stamp;
-  std::uintmax_t size = 0;
-  if (!ReadStamp(real_path, stamp, size)) return LoadPictureFile(real_path, budget);
+  const std::optional<FileStamp> stamp = StampOf(real_path);
+  if (!stamp) return LoadPictureFile(real_path, budget);
   auto found = kept_.find(real_path);
   if (found != kept_.end()) {
-    if (found->second.stamp == stamp && found->second.size == size) return found->second.picture;
+    if (found->second.stamp == *stamp) return found->second.picture;
     kept_bytes_ -= found->second.bytes;
     kept_.erase(found);
   }
   PictureRef picture = LoadPictureFile(real_path, budget);
   const int64_t bytes = PictureBudget::BytesOf(picture->width, picture->height, picture->FrameCount());
   if (kept_bytes_ + bytes > kKeepAtMost) return picture;
-  kept_.emplace(real_path, Kept{stamp, size, picture, bytes});
+  kept_.emplace(real_path, Kept{*stamp, picture, bytes});
   kept_bytes_ += bytes;
   return picture;
 }
@@ -41,7 +27,9 @@ PictureRef PictureMemo::Load(const std::filesystem::path& real_path, PictureBudg
 void PictureMemo::Prepare(const std::filesystem::path& real_path, PictureBudget& budget) {
   if (preparing_closed_) return;
   Kept entry;
-  if (!ReadStamp(real_path, entry.stamp, entry.size)) return;
+  const std::optional<FileStamp> stamp = StampOf(real_path);
+  if (!stamp) return;
+  entry.stamp = *stamp;
   try {
     entry.picture = LoadPictureFile(real_path, budget);
   } catch (const RuntimeError&) {
@@ -60,9 +48,7 @@ PictureRef PictureMemo::TakePrepared(const std::filesystem::path& real_path) {
   if (found == prepared_.end()) return nullptr;
   const Kept entry = std::move(found->second);
   prepared_.erase(found);
-  std::filesystem::file_time_type stamp;
-  std::uintmax_t size = 0;
-  if (!ReadStamp(real_path, stamp, size) || stamp != entry.stamp || size != entry.size) return nullptr;
+  if (StampOf(real_path) != entry.stamp) return nullptr;
   return entry.picture;
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/file_stamp.h"
 #include "platform/image.h"
 #include "platform/picture_budget.h"
 
@@ -46,8 +47,7 @@ class PictureMemo {
 
  private:
   struct Kept {
-    std::filesystem::file_time_type stamp;
-    std::uintmax_t size = 0;
+    FileStamp stamp;
     PictureRef picture;
     int64_t bytes = 0;
   };

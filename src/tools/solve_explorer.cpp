@@ -209,45 +209,46 @@ class Explorer {
         continue;
       }
       if (child > 0) continue;
-      ++generation_;
       // The copy makes the move.
-      channel_ = ConnectToSearch(setup_.socket_name);
-      if (!channel_.open()) _exit(1);
       SolveMessage hello("HELLO");
       hello.Add({my_state, std::to_string(k)});
-      if (!channel_.Send(hello)) _exit(1);
+      BecomeCopy(hello);
       return PlayMove(k);
     }
+  }
+
+  // In a fresh copy: its own connection to the search, which the hello
+  // tells what the copy is for.
+  void BecomeCopy(const SolveMessage& hello) {
+    ++generation_;
+    channel_ = ConnectToSearch(setup_.socket_name);
+    if (!channel_.open() || !channel_.Send(hello)) _exit(1);
   }
 
   // The start's holder makes a copy that plays the way to a state held by
   // a copy of too many generations, to hold that state in its place (see
   // docs/solving.md); nothing for the holder itself, which waits on.
   std::optional<std::vector<ScriptCommand>> Replay(const SolveMessage& order) {
-    const std::string target = order.records.front()[1];
-    const pid_t child = fork();
-    if (child != 0) return std::nullopt;
-    ++generation_;
-    channel_ = ConnectToSearch(setup_.socket_name);
-    if (!channel_.open()) _exit(1);
+    if (fork() != 0) return std::nullopt;
     SolveMessage hello("REPLAYING");
-    hello.Add({target});
-    if (!channel_.Send(hello)) _exit(1);
+    hello.Add({order.records.front()[1]});
+    BecomeCopy(hello);
     std::vector<std::string> lines;
     for (size_t r = 1; r < order.records.size(); ++r) {
       if (!order.records[r].empty()) lines.push_back(order.records[r].front());
     }
+    return PlayLines(lines);
+  }
+
+  std::vector<ScriptCommand> PlayMove(size_t k) { return PlayLines(moves_[k].script); }
+
+  // Plays a move's lines (or a way's), under the time a move may take, and
+  // tidies up after them.
+  std::vector<ScriptCommand> PlayLines(const std::vector<std::string>& lines) {
     alarm(kMoveSeconds);
     stage_ = Stage::kTidy;
     tidy_steps_ = 0;
     return Play(lines);
-  }
-
-  std::vector<ScriptCommand> PlayMove(size_t k) {
-    alarm(kMoveSeconds);
-    stage_ = Stage::kTidy;
-    tidy_steps_ = 0;
-    return Play(moves_[k].script);
   }
 
   const ExplorerSetup& setup_;

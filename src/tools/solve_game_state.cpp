@@ -196,13 +196,14 @@ bool ClockRuns(Player& p) {
   return false;
 }
 
-// The items held, in the bar's order. The order counts: the walkthrough and
-// every move name an item by its place on the bar, so two states with the
-// same items in another order offer the same moves under other lines.
-std::vector<int16_t> HeldItems(Player& p) {
-  std::vector<int16_t> items;
-  for (int k = 1; k <= p.inventory.InvCount; ++k) items.push_back(p.inventory.Slot[static_cast<size_t>(k)].Item);
-  return items;
+// What is left of a turning Switch's picture to play, to the millisecond;
+// nothing when the Switch in slot i is not turning or its picture has no
+// end.
+std::optional<int64_t> SwitchTurnLeft(Player& p, int i) {
+  if (!p.scene.SwitchRunning[static_cast<size_t>(i)]) return std::nullopt;
+  const std::optional<int64_t> through = p.windows.main.Animation(i).PlayedThroughAt();
+  if (!through) return std::nullopt;
+  return std::max<int64_t>(*through - p.loop().NowMs(), 0);
 }
 
 // Whether the slot's object is of that kind, masked or not. An object
@@ -356,7 +357,7 @@ std::string IdentityText(Player& p, bool clock) {
   MainWindow& m = p.windows.main;
   w.Section("game");
   w.Put(g.CurrentScene);
-  // The item in hand, not the slot it came from (see HeldItems). While the
+  // The item in hand, not the slot it came from. While the
   // map is open nothing reads it: every move there ends with it put back
   // on the bar. So there it counts only while something runs on the clock,
   // which putting it back may give a moment more.
@@ -368,7 +369,10 @@ std::string IdentityText(Player& p, bool clock) {
   w.Section("flags");
   for (int f = 1; f <= GameState::kFlagCount; ++f) w.Put(g.Flags[static_cast<size_t>(f)]);
   w.Section("items");
-  for (int16_t item : HeldItems(p)) w.Put(item);
+  // Slot by slot: the walkthrough and every move name an item by its place
+  // on the bar, so the same items in another order offer the same moves
+  // under other lines.
+  for (int k = 1; k <= p.inventory.InvCount; ++k) w.Put(p.inventory.Slot[static_cast<size_t>(k)].Item);
   w.Section("map");
   for (int k = 1; k <= MapState::kLocationCount; ++k) w.Put(p.map.Location[static_cast<size_t>(k)].OnMap);
   w.Section("windows");
@@ -396,10 +400,7 @@ std::string IdentityText(Player& p, bool clock) {
     w.Put(s.SwitchRunning[k] ? s.SwitchStateAtClick[k] : -1);
     // A turning Switch changes its flag when its picture has played
     // through: what is left of that counts like a Delay's countdown.
-    if (clock && s.SwitchRunning[k]) {
-      const std::optional<int64_t> through = m.Animation(i).PlayedThroughAt();
-      w.Put(through ? std::max<int64_t>(*through - p.loop().NowMs(), 0) : -1);
-    }
+    if (clock && s.SwitchRunning[k]) w.Put(SwitchTurnLeft(p, i).value_or(-1));
     PutRememberedValues(w, s, i);
   }
   for (int a = 1; a <= 4; ++a) w.Put(Shown(m.Directionl(a)));
@@ -582,11 +583,8 @@ std::vector<std::string> TidyUpLines(Player& p) {
   // A Switch turning quickly is let turn: its picture plays for a moment,
   // which a player does not act in.
   for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
-    if (!p.scene.SwitchRunning[static_cast<size_t>(i)]) continue;
-    const std::optional<int64_t> through = p.windows.main.Animation(i).PlayedThroughAt();
-    if (!through) continue;
-    const int64_t left = std::max<int64_t>(*through - p.loop().NowMs(), 0);
-    if (left <= kQuickSwitchTurnMs) return {"wait " + std::to_string(left), "ready"};
+    const std::optional<int64_t> left = SwitchTurnLeft(p, i);
+    if (left && *left <= kQuickSwitchTurnMs) return {"wait " + std::to_string(*left), "ready"};
   }
   return {};
 }

@@ -35,6 +35,39 @@ constexpr size_t kMostWaiting = 3000;
 // Waiting holders are listened to once in this many rounds.
 constexpr int kRoundsBetweenHolders = 64;
 
+// What a player tells of the resting point it came to (a STATE message).
+struct RestReport {
+  std::string identity;
+  std::string plain;
+  std::string summary;
+  std::string goal = "0";
+  int generation = 0;
+  std::vector<std::string> lines;  // played since its last report
+  std::vector<SolveMove> moves;
+  std::vector<std::string> reached;
+  std::vector<std::pair<std::string, std::string>> contents;
+  std::vector<std::string> notes;  // message boxes shown
+};
+
+RestReport ReadRestReport(const SolveMessage& message) {
+  RestReport report;
+  for (size_t r = 1; r < message.records.size(); ++r) {
+    const auto& f = message.records[r];
+    if (f.size() < 2) continue;
+    if (f[0] == "identity") report.identity = f[1];
+    if (f[0] == "generation") report.generation = std::stoi(f[1]);
+    if (f[0] == "plain") report.plain = f[1];
+    if (f[0] == "summary") report.summary = f[1];
+    if (f[0] == "goal") report.goal = f[1];
+    if (f[0] == "line") report.lines.push_back(f[1]);
+    if (f[0] == "reached") report.reached.push_back(f[1]);
+    if (f[0] == "content" && f.size() >= 3) report.contents.emplace_back(f[1], f[2]);
+    if (f[0] == "move") report.moves.push_back(SolveMove{f[1], std::vector<std::string>(f.begin() + 2, f.end())});
+    if (f[0] == "note") report.notes.push_back(f[1]);
+  }
+  return report;
+}
+
 // A player process connected to the search.
 struct Peer {
   SolveChannel channel;
@@ -347,27 +380,16 @@ class Search {
   }
 
   void Arrived(Peer& peer, const SolveMessage& message) {
-    std::string identity;
-    int generation = 0;
-    std::string plain;
-    std::string summary;
-    std::string goal = "0";
-    std::vector<std::string> lines;
-    std::vector<SolveMove> moves;
-    for (size_t r = 1; r < message.records.size(); ++r) {
-      const auto& f = message.records[r];
-      if (f.size() < 2) continue;
-      if (f[0] == "identity") identity = f[1];
-      if (f[0] == "generation") generation = std::stoi(f[1]);
-      if (f[0] == "plain") plain = f[1];
-      if (f[0] == "summary") summary = f[1];
-      if (f[0] == "goal") goal = f[1];
-      if (f[0] == "line") lines.push_back(f[1]);
-      if (f[0] == "reached") result_.reached.insert(f[1]);
-      if (f[0] == "content" && f.size() >= 3) result_.contents.emplace_back(f[1], f[2]);
-      if (f[0] == "move") moves.push_back(SolveMove{f[1], std::vector<std::string>(f.begin() + 2, f.end())});
-      if (f[0] == "note" && peer.parent >= 0) {
-        result_.problems.push_back({peer.parent, peer.move, "shows a message box: " + f[1]});
+    RestReport report = ReadRestReport(message);
+    const std::string& identity = report.identity;
+    const std::string& plain = report.plain;
+    const std::string& goal = report.goal;
+    const std::vector<SolveMove>& moves = report.moves;
+    result_.reached.insert(report.reached.begin(), report.reached.end());
+    result_.contents.insert(result_.contents.end(), report.contents.begin(), report.contents.end());
+    if (peer.parent >= 0) {
+      for (const std::string& note : report.notes) {
+        result_.problems.push_back({peer.parent, peer.move, "shows a message box: " + note});
       }
     }
     int id = 0;
@@ -383,7 +405,7 @@ class Search {
       SolveState state;
       state.identity = identity;
       state.plain = plain;
-      state.summary = summary;
+      state.summary = report.summary;
       state.goal = goal != "0";
       state.ended = goal == "end";
       state.depth = peer.parent < 0 ? 0 : result_.states[static_cast<size_t>(peer.parent)].depth + 1;
@@ -392,12 +414,12 @@ class Search {
       id = known->second;
     }
     if (peer.parent < 0) {
-      result_.start_script = lines;
+      result_.start_script = report.lines;
       start_answered_ = true;
     } else {
       --in_flight_;
       ++result_.states[static_cast<size_t>(peer.parent)].answered;
-      result_.edges.push_back(SolveEdge{peer.parent, peer.move, id, std::move(lines)});
+      result_.edges.push_back(SolveEdge{peer.parent, peer.move, id, std::move(report.lines)});
       SolveState& to = result_.states[static_cast<size_t>(id)];
       const int length = result_.states[static_cast<size_t>(peer.parent)].way_length + 1;
       if (id != 0 && id != peer.parent && (to.way_in < 0 || length < to.way_length)) {
@@ -426,7 +448,7 @@ class Search {
     parked_[id] = &peer;
     next_move_[id] = 0;
     waiting_.push_back(id);
-    if (generation >= kMostGenerations) RequestReplay(id);
+    if (report.generation >= kMostGenerations) RequestReplay(id);
   }
 
   // The kernel's work to copy a player grows with the generations of
@@ -468,17 +490,11 @@ class Search {
   // A replay came to rest: when it is the state it played the way to, it
   // holds that state from now on and the old holder goes.
   void ReplayArrived(Peer& peer, const SolveMessage& message) {
-    std::string identity;
-    std::vector<SolveMove> moves;
-    for (size_t r = 1; r < message.records.size(); ++r) {
-      const auto& f = message.records[r];
-      if (f.size() >= 2 && f[0] == "identity") identity = f[1];
-      if (f.size() >= 2 && f[0] == "move") moves.push_back(SolveMove{f[1], std::vector<std::string>(f.begin() + 2, f.end())});
-    }
+    const RestReport report = ReadRestReport(message);
     const int id = peer.state;
     const auto held = parked_.find(id);
     const SolveState& state = result_.states[static_cast<size_t>(id)];
-    if (stopping_ || held == parked_.end() || identity != state.identity || !SameMoves(moves, state.moves)) {
+    if (stopping_ || held == parked_.end() || report.identity != state.identity || !SameMoves(report.moves, state.moves)) {
       ReplayEnded(peer);
       return;
     }
