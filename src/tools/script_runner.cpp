@@ -252,14 +252,42 @@ class ScriptRunner : public ui::IdleSource {
     const size_t open = control.find('(');
     if (open != std::string::npos) {
       if (control.back() != ')') BadInput("bad target \"" + text + "\"");
-      auto number = ParseMs(std::string_view(control).substr(open + 1, control.size() - open - 2));
-      if (!number) BadInput("bad index in \"" + text + "\"");
-      index = static_cast<int>(*number);
+      const std::string_view inside = std::string_view(control).substr(open + 1, control.size() - open - 2);
       control.resize(open);
+      if (inside.starts_with(kByItem)) {
+        index = IconOfItem(*target.window, control, inside.substr(kByItem.size()), text);
+      } else {
+        auto number = ParseMs(inside);
+        if (!number) BadInput("bad index in \"" + text + "\"");
+        index = static_cast<int>(*number);
+      }
     }
     target.control = target.window->Find(control, index);
     if (target.control == nullptr) BadInput("no control \"" + text + "\"");
     return target;
+  }
+
+  // `Main.invitem(item=N)`: the bar icon holding item N wherever it stands
+  // on the bar, so that a script need not know the order the items were
+  // found in; of two icons holding it, the first that shows.
+  static constexpr std::string_view kByItem = "item=";
+
+  int IconOfItem(const ui::Window& window, const std::string& control, std::string_view item, const std::string& text) {
+    const std::optional<int64_t> wanted = ParseMs(item);
+    if (!wanted) BadInput("bad item number in \"" + text + "\"");
+    const std::optional<std::string> held = host_->Query("items", {});
+    std::istringstream slots(held.value_or("-"));
+    int first = 0;
+    int k = 0;
+    for (std::string number; slots >> number;) {
+      ++k;
+      if (number != std::to_string(*wanted)) continue;
+      const ui::Control* icon = window.Find(control, k);
+      if (icon != nullptr && icon->ShownOnScreen()) return k;
+      if (first == 0) first = k;
+    }
+    if (first == 0) BadInput("item " + std::to_string(*wanted) + " is not on the bar (\"" + text + "\")");
+    return first;
   }
 
   // Where a person clicks a control: its centre, or the first point of it
