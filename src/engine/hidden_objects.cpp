@@ -55,6 +55,10 @@ void Remember(Player& p, const char* kind, int i) {
   p.scene.CheckingSlot = Num(i);
 }
 
+void TakingAction(Player& p, int i) {
+  if (p.on_object_acts) p.on_object_acts(i);
+}
+
 bool ResponderFires(Player& p, int i) {
   ObjectSlot& o = Obj(p, i);
   const size_t k = static_cast<size_t>(i);
@@ -105,6 +109,7 @@ bool CheckResponder(Player& p, int i) {
   } else {
     LogLine(p, "[Resp Index #" + Str(i) + "] " + ConditionText(o, responder::kCondition) + ". Taking action...");
   }
+  TakingAction(p, i);
   o.Kind = data::kActed;
   p.scene.RespValue[static_cast<size_t>(i)] = FlagValue(p, o[responder::kCondition.flag]);
   if (o[responder::kEndsGame] == 1) {
@@ -152,6 +157,7 @@ void CheckDelay(Player& p, int i) {
                    Str(o[delay::kCondition.op]) + ") " + Str(o[delay::kCondition.value]));
   if (!CheckFlag(p, o, delay::kCondition)) return;
   LogLine(p, "[Delay Index #" + Str(i) + "] " + ConditionText(o, delay::kCondition) + ". Taking action...");
+  TakingAction(p, i);
   o.Kind = data::kActed;
   p.scene.DelayAction[static_cast<size_t>(i)] =
       FlagAction{o[delay::kFlagAction.flag], o[delay::kFlagAction.value], o[delay::kFlagAction.mode]};
@@ -183,6 +189,7 @@ void TakeRule(Player& p, int i, int r) {
   const std::string index = "[Multi-Trigger Index #" + Str(i) + "-" + Num(r) + "] ";
   if (o[rule.scene] != 0) ShowPointer(p, pointer::kWait);
   LogLine(p, index + ConditionText(o, rule.condition) + ". Taking action...");
+  TakingAction(p, i);
   p.scene.MtValue[static_cast<size_t>(r)][static_cast<size_t>(i)] = FlagValue(p, o[rule.condition.flag]);
   if (o[rule.sets_flag] == 1 && o[rule.action.flag] != 0) SetFlag(p, o, rule.action);
   if (const int16_t scene = Obj(p, i)[rule.scene]; scene != 0) {
@@ -255,6 +262,7 @@ void CheckFlagConjunction(Player& p, int i) {
     if (o[condition.used] == 1 && !CheckFlag(p, o, condition.test)) return;
   }
   LogLine(p, "[Flag Conj. Index #" + Str(i) + "] " + "Conditions true. Taking action...");
+  TakingAction(p, i);
   o.Kind = o[flag_conjunction::kRepeatable] == 0 ? data::kActedOnce : data::kActedRearmable;
   SetFlag(p, CInt(Val(o[flag_conjunction::kActionFlag].Trimmed())),
           CInt(Val(o[flag_conjunction::kActionValue].Trimmed())), CInt(Val(o[flag_conjunction::kActionMode].Trimmed())));

@@ -82,6 +82,11 @@ struct Player {
 
  public:
   std::function<void(const std::string&)> on_log;
+  // Called when a hidden object of the scene shown (a Responder, Delay,
+  // Multi-Trigger or Flag Conjunction, by its slot) takes its action:
+  // `qvl solve` notes it as reached, also when it sends the player on to
+  // another scene at once.
+  std::function<void(int slot)> on_object_acts;
   PathResolver files;
   ui::BuiltinPictures builtins;
   std::unique_ptr<DriveTable> drives;

@@ -94,6 +94,9 @@ class Explorer {
     if (!contents_read_ && p.data.Scene && p.data.Item && p.data.Conv && p.data.Loc) {
       contents_ = ReadGameContents(p);
       contents_read_ = true;
+      // Hidden objects are seen as they act: one may send the player on
+      // to another scene in the same instant.
+      p.on_object_acts = [this, &p](int slot) { NoteActing(p, contents_, slot, reached_); };
     }
     NoteReached(p, contents_, reached_);
   }

@@ -66,6 +66,20 @@ std::string ItemName(Player& p, int slot) {
   return caption.empty() ? "item " + Num(s.Item) : "'" + caption + "'";
 }
 
+int16_t SlotItem(Player& p, int slot) { return p.inventory.Slot[static_cast<size_t>(slot)].Item; }
+
+// The first shown bar icon holding `item`: what `Main.invitem(item=N)` clicks.
+int FirstIconOf(Player& p, int16_t item) {
+  for (int k = 1; k <= p.inventory.InvCount; ++k) {
+    if (SlotItem(p, k) == item && Clickable(p.windows.main.invitem(k))) return k;
+  }
+  return 0;
+}
+
+// A bar icon named by the item it holds: the same line clicks the same item
+// whatever order the items were found in.
+std::string IconOf(Player& p, int slot) { return "Main.invitem(item=" + Num(SlotItem(p, slot)) + ")"; }
+
 // The control that shows object slot i, when one shows.
 const char* ObjectControl(Player& p, int i) {
   if (Clickable(p.windows.main.Animation(i))) return "Animation";
@@ -369,10 +383,12 @@ std::string IdentityText(Player& p, bool clock) {
   w.Section("flags");
   for (int f = 1; f <= GameState::kFlagCount; ++f) w.Put(g.Flags[static_cast<size_t>(f)]);
   w.Section("items");
-  // Slot by slot: the walkthrough and every move name an item by its place
-  // on the bar, so the same items in another order offer the same moves
-  // under other lines.
-  for (int k = 1; k <= p.inventory.InvCount; ++k) w.Put(p.inventory.Slot[static_cast<size_t>(k)].Item);
+  // The items held, not their order on the bar: the order decides only
+  // which icon is which, and every move names an icon by the item it holds.
+  std::vector<int16_t> held;
+  for (int k = 1; k <= p.inventory.InvCount; ++k) held.push_back(p.inventory.Slot[static_cast<size_t>(k)].Item);
+  std::sort(held.begin(), held.end());
+  for (int16_t item : held) w.Put(item);
   w.Section("map");
   for (int k = 1; k <= MapState::kLocationCount; ++k) w.Put(p.map.Location[static_cast<size_t>(k)].OnMap);
   w.Section("windows");
@@ -500,8 +516,9 @@ std::vector<SolveMove> MovesAt(Player& p) {
                               {"click Main.ConvText(" + Num(l) + ")", "ready"}});
   }
   for (int k = 1; k <= p.inventory.InvCount; ++k) {
-    if (!Clickable(m.invitem(k))) continue;
-    const std::string take = "click Main.invitem(" + Num(k) + ")";
+    // An item held twice offers its moves once.
+    if (!Clickable(m.invitem(k)) || FirstIconOf(p, SlotItem(p, k)) != k) continue;
+    const std::string take = "click " + IconOf(p, k);
     const std::string item = ItemName(p, k);
     for (int i : objects) {
       moves.push_back(SolveMove{"use " + item + " on " + ObjectName(p, i), ClickObjectLines(p, i, take)});
@@ -512,9 +529,9 @@ std::vector<SolveMove> MovesAt(Player& p) {
                                 {take, "click Main.Directionl(" + Num(a) + ")", "ready"}});
     }
     for (int other = 1; other <= p.inventory.InvCount; ++other) {
-      if (other == k || !Clickable(m.invitem(other))) continue;
+      if (other == k || !Clickable(m.invitem(other)) || FirstIconOf(p, SlotItem(p, other)) != other) continue;
       moves.push_back(SolveMove{"combine " + item + " with " + ItemName(p, other),
-                                {take, "click Main.invitem(" + Num(other) + ")", "ready"}});
+                                {take, "click " + IconOf(p, other), "ready"}});
     }
     if (Clickable(m.ExamineItem)) moves.push_back(SolveMove{"examine " + item, {take, "click Main.ExamineItem", "ready"}});
   }
@@ -525,6 +542,21 @@ std::vector<SolveMove> MovesAt(Player& p) {
   return moves;
 }
 
+// The scene whose run-time copy the engine holds: the scene shown, or the
+// last one once the game has ended there (a scene whose entry ends the
+// game is never shown at rest); 0 when it is none of the game's.
+int SceneOfCopy(Player& p, const GameContents& contents) {
+  const auto of = contents.scene_by_signature.find(CopySignature(p.scene.Rec));
+  return of != contents.scene_by_signature.end() ? of->second : 0;
+}
+
+void NoteActing(Player& p, const GameContents& contents, int slot, std::set<std::string>& reached) {
+  const int scene = SceneOfCopy(p, contents);
+  if (scene <= 0) return;
+  reached.insert("scene " + Num(scene));
+  reached.insert("scene " + Num(scene) + " slot " + Num(slot));
+}
+
 void NoteReached(Player& p, const GameContents& contents, std::set<std::string>& reached) {
   for (int k = 1; k <= p.inventory.InvCount; ++k) {
     reached.insert("item " + Num(p.inventory.Slot[static_cast<size_t>(k)].Item));
@@ -533,11 +565,7 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
     if (p.map.Location[static_cast<size_t>(k)].OnMap == 1) reached.insert("map location " + Num(k));
   }
   if (p.game.CurrentScene > 0) reached.insert("scene " + Num(p.game.CurrentScene));
-  // The copy the engine holds is of the scene shown, or of the last one
-  // once the game has ended there (a scene whose entry ends the game is
-  // never shown at rest).
-  const auto of = contents.scene_by_signature.find(CopySignature(p.scene.Rec));
-  const int scene = of != contents.scene_by_signature.end() ? of->second : 0;
+  const int scene = SceneOfCopy(p, contents);
   if (scene <= 0) return;
   reached.insert("scene " + Num(scene));
   if (p.game.SceneLoading) return;
@@ -548,7 +576,6 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
   const std::string prefix = "scene " + Num(scene) + " slot ";
   for (int i = 1; i <= data::SceneRec::kSlotCount; ++i) {
     const size_t k = static_cast<size_t>(i);
-    const int16_t now = p.scene.Rec.slot(i).Kind;
     bool seen = false;
     switch (kinds->second[k]) {
       case data::kAmbient:
@@ -556,12 +583,8 @@ void NoteReached(Player& p, const GameContents& contents, std::set<std::string>&
       case data::kGoodie:
       case data::kSwitch:
       case data::kReactor: seen = showing && ObjectControl(p, i) != nullptr; break;
-      case data::kResponder:
-      case data::kMultiTrigger: seen = now == data::kActed; break;
-      case data::kDelay: seen = p.delays.DelayRunning[k] != 0 || now == data::kActed; break;
       case data::kConversation: seen = showing && p.game.ActiveConversation == i; break;
-      case data::kFlagConjunction: seen = now == data::kActedOnce || now == data::kActedRearmable; break;
-      default: break;
+      default: break;  // the hidden objects are seen as they act (NoteActing)
     }
     if (seen) reached.insert(prefix + Num(i));
   }

@@ -60,6 +60,9 @@ std::vector<SolveMove> MovesAt(Player& p);
 
 // Adds to `reached` the keys of what shows or has acted now.
 void NoteReached(Player& p, const GameContents& contents, std::set<std::string>& reached);
+// Notes the hidden object in `slot` of the scene as reached: it takes its
+// action now.
+void NoteActing(Player& p, const GameContents& contents, int slot, std::set<std::string>& reached);
 
 // The game has ended: the main menu is back.
 bool GameEnded(Player& p);
