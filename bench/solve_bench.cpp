@@ -1,15 +1,10 @@
-// `qvl solve` on the demo game: the search's speed in states and moves per
-// second of wall time (counters `states_per_s`, `moves_per_s`) for one and
-// two jobs at once. `BM_SolveDemoNineMovesDeep` searches every state up to
-// nine moves from the start, a fixed amount of work that takes seconds;
-// `BM_SolveDemo` the whole game, whether it was complete (`complete`, 1 or
-// 0) included, which takes a long time and much memory: it is there only
-// when QVL_BENCH_WHOLE_DEMO=1 is set, for a quiet machine.
+// `qvl solve` on the demo game, explored completely: the wall time, the
+// search's speed in states and moves per second (counters `states_per_s`,
+// `moves_per_s`) and whether it was complete (`complete`, 1 or 0), with
+// one, two and four jobs at once.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <string_view>
 
 #include "tools/solve_search.h"
 
@@ -41,19 +36,7 @@ void Search(benchmark::State& state, int max_depth) {
   state.counters["complete"] = complete ? 1 : 0;
 }
 
-void BM_SolveDemoNineMovesDeep(benchmark::State& state) { Search(state, 9); }
-BENCHMARK(BM_SolveDemoNineMovesDeep)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
-
 void BM_SolveDemo(benchmark::State& state) { Search(state, 0); }
-const bool kWholeDemo = [] {
-  const char* asked = std::getenv("QVL_BENCH_WHOLE_DEMO");
-  if (asked == nullptr || std::string_view(asked) != "1") return false;
-  benchmark::RegisterBenchmark("BM_SolveDemo", BM_SolveDemo)
-      ->Arg(2)
-      ->Unit(benchmark::kSecond)
-      ->Iterations(1)
-      ->UseRealTime();
-  return true;
-}();
+BENCHMARK(BM_SolveDemo)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
