@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <deque>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "tools/json_text.h"
@@ -14,6 +15,9 @@ namespace {
 
 // Dead ends listed with the way into them; the rest are counted.
 constexpr size_t kDeadEndsListed = 10;
+// An incomplete search says where its states come from when at least one
+// in this many differs from another only in a countdown's time left.
+constexpr size_t kClockStatesShare = 4;
 constexpr size_t kProblemsListed = 10;
 // The last moves of a way shown in the report.
 constexpr size_t kWayTail = 4;
@@ -132,6 +136,9 @@ SolveAnalysis Analyse(const SearchResult& r) {
   for (const auto& [key, description] : r.contents) {
     if (!r.reached.contains(key)) a.never_reached.push_back(description);
   }
+  std::set<std::string> plain;
+  for (const SolveState& state : r.states) plain.insert(state.plain);
+  a.clock_states = n - plain.size();
   return a;
 }
 
@@ -184,6 +191,13 @@ void PrintReport(std::ostream& out, const SearchResult& r, const SolveAnalysis& 
       << Grouped(r.edges.size()) << (r.edges.size() == 1 ? " move, " : " moves, ")
       << (r.complete ? std::string("complete") : "incomplete (" + r.limit + ")") << ", " << seconds << " s ("
       << r.jobs << (r.jobs == 1 ? " job" : " jobs") << ")\n";
+  // A search cut short by a countdown's every millisecond: tell the author
+  // where the states come from.
+  if (!r.complete && a.clock_states * kClockStatesShare >= r.states.size()) {
+    out << "  " << Grouped(a.clock_states)
+        << " of these states differ from others only in the time left on a countdown (a Delay keeps counting in "
+           "the scenes the player goes on to; see docs/solving.md)\n";
+  }
   if (a.dead_count == 0) {
     out << "dead ends: none" << (r.complete ? "" : " found") << "\n";
   } else {
@@ -273,6 +287,7 @@ void WriteJson(std::ostream& out, const SearchResult& r, const SolveAnalysis& a)
     }
     out << "]";
   }
+  out << ",\"clock_states\":" << a.clock_states;
   out << ",\"dead_ends\":{\"count\":" << a.dead_count << ",\"entries\":[";
   for (size_t i = 0; i < a.dead_entries.size(); ++i) {
     const SolveEdge& edge = r.edges[static_cast<size_t>(a.dead_entries[i])];

@@ -30,6 +30,9 @@ struct SolveAnalysis {
   int dead_count = 0;
   std::vector<int> dead_entries; // edges from a winnable state into a dead end, nearest first
   std::vector<std::string> never_reached;  // descriptions
+  // States that differ from another only in the time left on a countdown
+  // (a running Delay or a turning Switch).
+  size_t clock_states = 0;
 };
 
 SolveAnalysis Analyse(const SearchResult& result);
