@@ -25,7 +25,6 @@ class PictureMemo {
   // Off at first: a player decodes each picture when it is shown and lets
   // it go when it is not, which keeps it small.
   void Keep(bool keep) { keep_ = keep; }
-  bool keeping() const { return keep_; }
 
   // The picture of the file, decoded now or kept from before while the
   // file is unchanged (same time and size); as LoadPictureFile otherwise,

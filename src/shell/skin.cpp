@@ -30,11 +30,38 @@ void LoadButton(Player& p, const std::string& file, ui::AnimatedPicture& target)
   if (FileExists(p, path)) target.LoadFile(RealPath(p, path));
 }
 
-// The standard skin's backgrounds and buttons, in the order they load.
-constexpr const char* kBackgrounds[] = {"bgmenu", "bggame", "bgsave", "bgload", "bgquit"};
-constexpr const char* kButtons[] = {"btnintro.gif", "btnnew.gif",     "btnload.gif", "btncredits.gif",
-                                    "btnclose.gif", "btnquit.gif",    "btnsave.gif", "btnexamine.gif",
-                                    "btnyes.gif",   "btnno.gif",      "btnok.gif",   "btncancel.gif"};
+// A picture of the standard skin and the control it goes to: a background
+// (its name without the extension) or a button (its file).
+struct SkinPicture {
+  const char* name;
+  ui::PictureBox* background = nullptr;
+  ui::AnimatedPicture* button = nullptr;
+};
+
+// The standard skin's pictures, in the order they load.
+std::vector<SkinPicture> SkinPictures(Player& p) {
+  MainWindow& main = p.windows.main;
+  MousePointWindow& store = p.windows.mouse_point;
+  return {
+      {"bgmenu", &p.windows.main_menu.Picture1},
+      {"btnintro.gif", nullptr, &main.ButtnDefault(1)},
+      {"btnnew.gif", nullptr, &main.ButtnDefault(2)},
+      {"btnload.gif", nullptr, &main.ButtnDefault(3)},
+      {"btncredits.gif", nullptr, &main.ButtnDefault(4)},
+      {"btnclose.gif", nullptr, &main.ButtnDefault(5)},
+      {"bggame", &main.Picture1},
+      {"btnquit.gif", nullptr, &main.MMB_Resource},
+      {"btnsave.gif", nullptr, &main.SGB_Resource},
+      {"btnexamine.gif", nullptr, &main.EI_Resource},
+      {"bgsave", &store.Save_BG},
+      {"bgload", &store.Load_BG},
+      {"bgquit", &store.Quit_BG},
+      {"btnyes.gif", nullptr, &store.Yes_Resource},
+      {"btnno.gif", nullptr, &store.No_Resource},
+      {"btnok.gif", nullptr, &store.OK_Resource},
+      {"btncancel.gif", nullptr, &store.Cancel_Resource},
+  };
+}
 
 }  // namespace
 
@@ -80,29 +107,18 @@ void PlaceSkinControl(Player& p, int index, const std::string& position) {
 }
 
 void LoadStandardSkin(Player& p) {
-  MainWindow& main = p.windows.main;
-  MousePointWindow& store = p.windows.mouse_point;
-  LoadBackground(p, "bgmenu", p.windows.main_menu.Picture1);
-  const char* const buttons[6] = {"", "btnintro.gif", "btnnew.gif", "btnload.gif", "btncredits.gif", "btnclose.gif"};
-  for (int k = 1; k <= 5; ++k) LoadButton(p, buttons[k], main.ButtnDefault(k));
-  LoadBackground(p, "bggame", main.Picture1);
-  LoadButton(p, "btnquit.gif", main.MMB_Resource);
-  LoadButton(p, "btnsave.gif", main.SGB_Resource);
-  LoadButton(p, "btnexamine.gif", main.EI_Resource);
-  LoadBackground(p, "bgsave", store.Save_BG);
-  LoadBackground(p, "bgload", store.Load_BG);
-  LoadBackground(p, "bgquit", store.Quit_BG);
-  LoadButton(p, "btnyes.gif", store.Yes_Resource);
-  LoadButton(p, "btnno.gif", store.No_Resource);
-  LoadButton(p, "btnok.gif", store.OK_Resource);
-  LoadButton(p, "btncancel.gif", store.Cancel_Resource);
+  for (const SkinPicture& picture : SkinPictures(p)) {
+    if (picture.background != nullptr) {
+      LoadBackground(p, picture.name, *picture.background);
+    } else {
+      LoadButton(p, picture.name, *picture.button);
+    }
+  }
 }
 
 void PrepareStandardSkin(Player& p) {
-  std::vector<std::string> files;
-  for (const char* name : kBackgrounds) files.push_back(BackgroundFile(p, name));
-  for (const char* button : kButtons) files.push_back(Gfx(p, button));
-  for (const std::string& file : files) {
+  for (const SkinPicture& picture : SkinPictures(p)) {
+    const std::string file = picture.background != nullptr ? BackgroundFile(p, picture.name) : Gfx(p, picture.name);
     auto found = file.empty() ? std::nullopt : FindGameFile(p, file);
     if (!found) continue;
     p.loop().PostSpare([&p, real = *found] {

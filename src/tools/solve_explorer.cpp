@@ -184,11 +184,7 @@ class Explorer {
     // A player that came to a state known already, with moves of it still
     // to be tried, is told to try one itself: it is that state exactly, and
     // no copy is needed.
-    if (verdict->kind() == "PLAY") {
-      const size_t k = static_cast<size_t>(std::stoul(verdict->records.front()[1]));
-      if (k >= moves_.size()) _exit(0);
-      return PlayMove(k);
-    }
+    if (verdict->kind() == "PLAY") return PlayMove(MoveOf(*verdict));
     if (verdict->kind() != "PARK") _exit(0);
     const std::string my_state = verdict->records.front()[1];
     for (;;) {
@@ -200,8 +196,7 @@ class Explorer {
       }
       const bool last = order->kind() == "LAST";
       if (!last && order->kind() != "PLAY") _exit(0);
-      const size_t k = static_cast<size_t>(std::stoul(order->records.front()[1]));
-      if (k >= moves_.size()) _exit(0);
+      const size_t k = MoveOf(*order);
       // The state's last move: no copy of it is needed any more.
       if (last) return PlayMove(k);
       const pid_t child = fork();
@@ -232,7 +227,13 @@ class Explorer {
   // a copy of too many generations, to hold that state in its place (see
   // docs/solving.md); nothing for the holder itself, which waits on.
   std::optional<std::vector<ScriptCommand>> Replay(const SolveMessage& order) {
-    if (fork() != 0) return std::nullopt;
+    const pid_t child = fork();
+    if (child < 0) {
+      SolveMessage refused("NOREPLAY");
+      refused.Add({order.records.front()[1]});
+      channel_.Send(refused);
+    }
+    if (child != 0) return std::nullopt;
     SolveMessage hello("REPLAYING");
     hello.Add({order.records.front()[1]});
     BecomeCopy(hello);
@@ -241,6 +242,14 @@ class Explorer {
       if (!order.records[r].empty()) lines.push_back(order.records[r].front());
     }
     return PlayLines(lines);
+  }
+
+  // The move an order names: one of the moves offered here, or the search
+  // has lost its way and this player ends.
+  size_t MoveOf(const SolveMessage& order) const {
+    const size_t k = static_cast<size_t>(std::stoul(order.records.front()[1]));
+    if (k >= moves_.size()) _exit(0);
+    return k;
   }
 
   std::vector<ScriptCommand> PlayMove(size_t k) { return PlayLines(moves_[k].script); }

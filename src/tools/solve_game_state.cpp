@@ -68,14 +68,6 @@ std::string ItemName(Player& p, int slot) {
 
 int16_t SlotItem(Player& p, int slot) { return p.inventory.Slot[static_cast<size_t>(slot)].Item; }
 
-// The first shown bar icon holding `item`: what `Main.invitem(item=N)` clicks.
-int FirstIconOf(Player& p, int16_t item) {
-  for (int k = 1; k <= p.inventory.InvCount; ++k) {
-    if (SlotItem(p, k) == item && Clickable(p.windows.main.invitem(k))) return k;
-  }
-  return 0;
-}
-
 // A bar icon named by the item it holds: the same line clicks the same item
 // whatever order the items were found in.
 std::string IconOf(Player& p, int slot) { return "Main.invitem(item=" + Num(SlotItem(p, slot)) + ")"; }
@@ -376,7 +368,7 @@ std::string IdentityText(Player& p, bool clock) {
   // on the bar. So there it counts only while something runs on the clock,
   // which putting it back may give a moment more.
   if (!p.windows.map.window.visible() || ClockRuns(p)) {
-    w.Put(ItemInHand(p) ? p.inventory.Slot[static_cast<size_t>(g.Hand)].Item : g.Hand);
+    w.Put(ItemInHand(p) ? SlotItem(p, g.Hand) : g.Hand);
   }
   w.Put(g.ActiveConversation);
   w.Put(LastFlagSetCanBeRead(p) ? g.LastFlagSet : -1);
@@ -386,7 +378,7 @@ std::string IdentityText(Player& p, bool clock) {
   // The items held, not their order on the bar: the order decides only
   // which icon is which, and every move names an icon by the item it holds.
   std::vector<int16_t> held;
-  for (int k = 1; k <= p.inventory.InvCount; ++k) held.push_back(p.inventory.Slot[static_cast<size_t>(k)].Item);
+  for (int k = 1; k <= p.inventory.InvCount; ++k) held.push_back(SlotItem(p, k));
   std::sort(held.begin(), held.end());
   for (int16_t item : held) w.Put(item);
   w.Section("map");
@@ -477,7 +469,7 @@ std::string StateSummary(Player& p) {
   if (GameEnded(p)) return "the game has ended";
   std::string text = "scene " + Num(p.game.CurrentScene) + "; items";
   if (p.inventory.InvCount == 0) text += " -";
-  for (int k = 1; k <= p.inventory.InvCount; ++k) text += " " + Num(p.inventory.Slot[static_cast<size_t>(k)].Item);
+  for (int k = 1; k <= p.inventory.InvCount; ++k) text += " " + Num(SlotItem(p, k));
   text += "; flags";
   bool any = false;
   for (int f = 1; f <= GameState::kFlagCount; ++f) {
@@ -515,9 +507,11 @@ std::vector<SolveMove> MovesAt(Player& p) {
     moves.push_back(SolveMove{"say '" + Cp1252ToUtf8(Trim(m.ConvText(l).caption())) + "'",
                               {"click Main.ConvText(" + Num(l) + ")", "ready"}});
   }
+  // An item held twice offers its moves once: the lines name it, not its
+  // icon.
+  std::set<int16_t> taken;
   for (int k = 1; k <= p.inventory.InvCount; ++k) {
-    // An item held twice offers its moves once.
-    if (!Clickable(m.invitem(k)) || FirstIconOf(p, SlotItem(p, k)) != k) continue;
+    if (!Clickable(m.invitem(k)) || !taken.insert(SlotItem(p, k)).second) continue;
     const std::string take = "click " + IconOf(p, k);
     const std::string item = ItemName(p, k);
     for (int i : objects) {
@@ -528,8 +522,9 @@ std::vector<SolveMove> MovesAt(Player& p) {
                                     Num(p.game.CurrentScene),
                                 {take, "click Main.Directionl(" + Num(a) + ")", "ready"}});
     }
+    std::set<int16_t> partners{SlotItem(p, k)};
     for (int other = 1; other <= p.inventory.InvCount; ++other) {
-      if (other == k || !Clickable(m.invitem(other)) || FirstIconOf(p, SlotItem(p, other)) != other) continue;
+      if (!Clickable(m.invitem(other)) || !partners.insert(SlotItem(p, other)).second) continue;
       moves.push_back(SolveMove{"combine " + item + " with " + ItemName(p, other),
                                 {take, "click " + IconOf(p, other), "ready"}});
     }
@@ -559,7 +554,7 @@ void NoteActing(Player& p, const GameContents& contents, int slot, std::set<std:
 
 void NoteReached(Player& p, const GameContents& contents, std::set<std::string>& reached) {
   for (int k = 1; k <= p.inventory.InvCount; ++k) {
-    reached.insert("item " + Num(p.inventory.Slot[static_cast<size_t>(k)].Item));
+    reached.insert("item " + Num(SlotItem(p, k)));
   }
   for (int k = 1; k <= MapState::kLocationCount; ++k) {
     if (p.map.Location[static_cast<size_t>(k)].OnMap == 1) reached.insert("map location " + Num(k));

@@ -233,23 +233,37 @@ class Search {
       }
       // The holder plays the state's last move itself instead of a copy.
       const bool last = next + 1 == state.moves.size() && s != 0;
-      SolveMessage play(last ? "LAST" : "PLAY");
-      play.records.front().push_back(std::to_string(next));
-      if (!holder->channel.Send(play)) {
+      if (!SendNextMove(*holder, s, last ? "LAST" : "PLAY")) {
         Release(s);
         continue;
       }
-      ++next;
-      ++in_flight_;
       if (last) {
         Forget(s);
-        holder->role = Peer::Role::kPlaying;
-        holder->parent = s;
-        holder->move = static_cast<int>(next - 1);
+        PlaysItself(*holder, s);
       } else if (next >= state.moves.size()) {
         Release(s);
       }
     }
+  }
+
+  // Tells `peer` which move of state s to play next: the holder copies
+  // itself for a "PLAY" and makes a "LAST" itself; a player that came to
+  // the state makes a "PLAY" itself. False when the peer cannot be told.
+  bool SendNextMove(Peer& peer, int s, const char* kind) {
+    size_t& next = next_move_[s];
+    SolveMessage play(kind);
+    play.records.front().push_back(std::to_string(next));
+    if (!peer.channel.Send(play)) return false;
+    ++next;
+    ++in_flight_;
+    return true;
+  }
+
+  // `peer` makes the move of state s just sent to it.
+  void PlaysItself(Peer& peer, int s) {
+    peer.role = Peer::Role::kPlaying;
+    peer.parent = s;
+    peer.move = static_cast<int>(next_move_[s]) - 1;
   }
 
   // The waiting state to serve next, passing over those being played
@@ -318,6 +332,11 @@ class Search {
       peer.channel.Close();
       return;
     }
+    if (kind == "NOREPLAY" && peer.role == Peer::Role::kAnchor && message.records.size() >= 2 &&
+        !message.records[1].empty()) {
+      DropReplay(std::stoi(message.records[1][0]));
+      return;
+    }
     if (kind == "NOFORK" && peer.role == Peer::Role::kParked && head.size() >= 1 && message.records.size() >= 2) {
       --in_flight_;
       const int move = std::stoi(message.records[1][0]);
@@ -330,7 +349,7 @@ class Search {
   // A connection closed without a word: a move whose process stopped, or a
   // holder of a state that went away.
   void Lost(Peer& peer) {
-    if (peer.role == Peer::Role::kAnchor) anchor_ = nullptr;
+    if (peer.role == Peer::Role::kAnchor) AnchorLost();
     if (peer.role == Peer::Role::kReplaying) {
       ReplayEnded(peer);
       return;
@@ -482,9 +501,27 @@ class Search {
   // A replay that did not come to rest (or to another state): the old
   // holder keeps the state.
   void ReplayEnded(Peer& peer) {
-    if (replaying_.erase(peer.state) > 0) --in_flight_;
+    DropReplay(peer.state);
     peer.channel.Send(SolveMessage("EXIT"));
     peer.channel.Close();
+  }
+
+  // The state's moves no longer wait for a replay.
+  void DropReplay(int id) {
+    if (replaying_.erase(id) > 0) --in_flight_;
+  }
+
+  // The start's holder went away: the replays it had not yet started never
+  // will be.
+  void AnchorLost() {
+    anchor_ = nullptr;
+    std::set<int> started;
+    for (const auto& peer : peers_) {
+      if (peer->role == Peer::Role::kReplaying) started.insert(peer->state);
+    }
+    for (const int id : std::set<int>(replaying_)) {
+      if (!started.contains(id)) DropReplay(id);
+    }
   }
 
   // A replay came to rest: when it is the state it played the way to, it
@@ -504,7 +541,7 @@ class Search {
       ReplayEnded(peer);
       return;
     }
-    if (replaying_.erase(id) > 0) --in_flight_;
+    DropReplay(id);
     if (Peer* old = held->second) {
       old->channel.Send(SolveMessage("EXIT"));
       old->channel.Close();
@@ -520,17 +557,10 @@ class Search {
   bool TakeNextMove(Peer& peer, int id, const std::vector<SolveMove>& offered) {
     if (stopping_ || !parked_.contains(id)) return false;
     const SolveState& state = result_.states[static_cast<size_t>(id)];
-    size_t& next = next_move_[id];
-    if (next >= state.moves.size() || !SameMoves(offered, state.moves)) return false;
-    SolveMessage play("PLAY");
-    play.records.front().push_back(std::to_string(next));
-    if (!peer.channel.Send(play)) return false;
-    peer.role = Peer::Role::kPlaying;
-    peer.parent = id;
-    peer.move = static_cast<int>(next);
-    ++next;
-    ++in_flight_;
-    if (next >= state.moves.size()) Release(id);
+    if (next_move_[id] >= state.moves.size() || !SameMoves(offered, state.moves)) return false;
+    if (!SendNextMove(peer, id, "PLAY")) return false;
+    PlaysItself(peer, id);
+    if (next_move_[id] >= state.moves.size()) Release(id);
     return true;
   }
 

@@ -86,8 +86,8 @@ class EventLoop {
   void WaitUntil(const std::function<bool()>& done, WaitKind kind = WaitKind::kGame);
 
   // Lets time pass up to `until_ms` at most, stopping early at the next
-  // timer or input, or after one task of spare-time work. Virtual time with nothing pending and no limit throws
-  // Hang.
+  // timer or input, or after one task of spare-time work. Virtual time
+  // with nothing pending and no limit throws Hang.
   void PassTime(std::optional<int64_t> until_ms);
 
   // The kinds of the running waits, outermost first.

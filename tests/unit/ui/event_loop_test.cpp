@@ -142,7 +142,6 @@ TEST(EventLoop, PostedTasksAndEndingTheProgram) {
   EXPECT_FALSE(t.loop.DoEvents());
 }
 
-// The loop sleeps through a real-time wait without spinning.
 // Spare-time work runs one task at a time when time would pass, never
 // with a timer due within 50 ms, and is not work a script waits for.
 TEST(EventLoop, SpareTimeWorkWaitsForTimeThatWouldBeSlept) {
@@ -157,6 +156,7 @@ TEST(EventLoop, SpareTimeWorkWaitsForTimeThatWouldBeSlept) {
   EXPECT_EQ(done, (std::vector<std::string>{"timer@40", "spare1@40", "spare2@40", "late@200"}));
 }
 
+// The loop sleeps through a real-time wait without spinning.
 TEST(EventLoop, RealTimeWaitsSleepUntilTheTimer) {
   RealClock clock;
   Scheduler scheduler(clock);
